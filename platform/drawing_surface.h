@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vorrelin {
+
+// A colour as the program computes it: red + 256 × green + 65536 × blue, each channel 0..255.
+using Colour = std::uint32_t;
+
+inline constexpr Colour kBlack = 0x000000;
+
+// The drawing area as the program uses it. The setters carry the names of the properties they
+// write. Coordinates are user coordinates: the inner area's top-left corner is
+// (ScaleLeft, ScaleTop), its bottom-right (ScaleLeft + ScaleWidth, ScaleTop + ScaleHeight),
+// each axis stretched to the area. Any operation may refuse with a RuntimeError.
+class DrawingSurface {
+public:
+    virtual ~DrawingSurface() = default;
+
+    // The width in logical pixels of every line drawn from now on.
+    virtual void DrawWidth(std::int16_t pixels) = 0;
+    // The colour that Cls fills with.
+    virtual void BackColor(Colour colour) = 0;
+    // Erases everything drawn: the whole area shows BackColor.
+    virtual void Cls() = 0;
+    virtual void ScaleLeft(float value) = 0;
+    virtual void ScaleTop(float value) = 0;
+    virtual void ScaleWidth(float value) = 0;
+    virtual void ScaleHeight(float value) = 0;
+    // A straight line between two absolute points, DrawWidth pixels wide, both ends included.
+    virtual void Line(float x1, float y1, float x2, float y2, Colour colour) = 0;
+    // Shows the image drawn so far on screen.
+    virtual void Refresh() = 0;
+};
+
+} // namespace vorrelin

@@ -1,0 +1,66 @@
+#include "ui/form1.h"
+
+#include "platform/conversions.h"
+
+namespace vorrelin {
+
+namespace {
+
+constexpr std::int16_t kLineWidth = 2;
+
+// The side of the order-1 curve in segment units; each further order doubles it and adds 2.
+constexpr std::int16_t kOrderOneUnits = 6;
+// The side in user units of the square the curve is scaled to fill.
+constexpr std::int16_t kTargetExtent = 2000;
+// The view shows the target square with 50 units to spare at the top and left.
+constexpr std::int16_t kViewCorner = -50;
+constexpr std::int16_t kViewBeyondTarget = 100;
+
+} // namespace
+
+Form1::Form1(DrawingSurface& picture1, TextField& text1) : Picture1(picture1), Text1(text1) {}
+
+void Form1::Form_Load() {
+    Picture1.DrawWidth(kLineWidth);
+}
+
+// The order n is kept unrounded: the number of doublings is the number of whole numbers from
+// 2 up to n, while the depth is n rounded. For a fractional order the two can disagree, and the
+// curve then overshoots or undershoots the view; that is what such an order means here.
+void Form1::Command1_Click() {
+    state.SegmentCount = 0;
+    const double n = NumericPrefix(Text1.Text());
+    state.Step = kOrderOneUnits;
+    state.Level = RoundToInt16(n);
+    for (int i = 2; i <= n; ++i) {
+        state.Step = Add16(Multiply16(2, state.Step), 2);
+    }
+    state.Step = RoundToInt16(static_cast<double>(kTargetExtent) / state.Step);
+    state.Level = RoundToInt16(n);
+
+    Picture1.BackColor(kBlack);
+    Picture1.Cls();
+    const std::int16_t far = Add16(kTargetExtent, kViewBeyondTarget);
+    SetView(Picture1, kViewCorner, kViewCorner, far, far);
+
+    // Four pieces clockwise from (h, 0), joined by four diagonals; the last one closes the curve.
+    pen_.MoveTo(state.Step, 0);
+    curve_.CurveRight();
+    pen_.LineBy(state.Step, state.Step);
+    curve_.CurveDown();
+    pen_.LineBy(Negate16(state.Step), state.Step);
+    curve_.CurveLeft();
+    pen_.LineBy(Negate16(state.Step), Negate16(state.Step));
+    curve_.CurveUp();
+    pen_.LineBy(state.Step, Negate16(state.Step));
+}
+
+void Form1::SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,
+                    std::int16_t y2) {
+    surface.ScaleLeft(x1);
+    surface.ScaleTop(y1);
+    surface.ScaleWidth(Subtract16(x2, x1));
+    surface.ScaleHeight(Subtract16(y2, y1));
+}
+
+} // namespace vorrelin

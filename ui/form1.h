@@ -1,0 +1,40 @@
+#pragma once
+
+#include "curve/curve_generator.h"
+#include "curve/form_state.h"
+#include "curve/pen.h"
+#include "platform/drawing_surface.h"
+#include "platform/text_field.h"
+
+#include <cstdint>
+
+namespace vorrelin {
+
+// The program's window: its variables, its controls as the platform hands them over, and its
+// handlers. Handlers trap no error and undo nothing: a RuntimeError leaves the handler with
+// whatever it had already changed, and the platform reports it.
+class Form1 {
+public:
+    Form1(DrawingSurface& picture1, TextField& text1);
+
+    // Load of Form1: every line drawn on the drawing area is two pixels wide.
+    void Form_Load();
+    // Click of Command1, the draw command: the curve of the order in Text1, drawn from scratch.
+    void Command1_Click();
+
+    // Sets a surface's user coordinates so that (x1, y1) is its top-left corner and (x2, y2)
+    // its bottom-right.
+    void SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,
+                 std::int16_t y2);
+
+    FormState state;
+
+private:
+    DrawingSurface& Picture1;
+    TextField& Text1;
+
+    Pen pen_{state, Picture1};
+    CurveGenerator curve_{state, pen_};
+};
+
+} // namespace vorrelin
