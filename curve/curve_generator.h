@@ -2,49 +2,151 @@
 
 #include "curve/form_state.h"
 #include "curve/pen.h"
+#include "platform/runtime_error.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
 
 namespace vorrelin {
 
-// The four mutually recursive procedures that draw the pieces of the curve. Each draws the
-// piece of depth Level and unit Step through the pen, advancing it along its own direction:
-// CurveUp up, CurveLeft left, CurveDown down, CurveRight right, as seen on the screen. The
-// depth is the window's one Level, lowered on the way in and raised on the way out, not an
-// argument: an error inside a piece leaves it lowered by the pieces that were open.
+// Directions as seen on the screen, in clockwise order: x grows to the right, y downward.
+enum class Direction : std::uint8_t { Up, Right, Down, Left };
+
+constexpr Direction Clockwise(Direction d) {
+    return static_cast<Direction>((static_cast<int>(d) + 1) % 4);
+}
+constexpr Direction Anticlockwise(Direction d) {
+    return static_cast<Direction>((static_cast<int>(d) + 3) % 4);
+}
+
+// The four mutually recursive procedures that draw the pieces of the curve. Each draws, through
+// the pen, the piece of depth Level and unit Step that advances in its own direction: CurveUp
+// up, CurveLeft left, CurveDown down, CurveRight right.
+//
+// A piece of direction d and depth k ≥ 1 is: the piece of d and depth k - 1; the diagonal
+// between d and the direction a quarter turn clockwise; the piece of that direction; two units
+// straight on along d; the piece of the direction a quarter turn anticlockwise; the diagonal
+// between d and that direction; the piece of d again. A piece of depth 0 or less is empty.
+//
+// The depth is the window's one Level, which every piece lowers by one on the way in and
+// raises on the way out: an error inside a piece leaves Level lowered by the number of pieces
+// that were open, and the pen where the last segment drawn ended.
+template <typename Surface>
 class CurveGenerator {
 public:
-    CurveGenerator(FormState& state, Pen& pen) : state_(state), pen_(pen) {}
+    CurveGenerator(FormState& state, Surface& surface) : state_(state), surface_(surface) {}
 
-    // A piece of depth 0 or less draws nothing. The test is inline because a quarter of all
-    // calls end there, one for every segment drawn.
-    void CurveUp() {
-        if (state_.Level > 0) {
-            DrawUp();
-        }
-    }
-    void CurveLeft() {
-        if (state_.Level > 0) {
-            DrawLeft();
-        }
-    }
-    void CurveDown() {
-        if (state_.Level > 0) {
-            DrawDown();
-        }
-    }
-    void CurveRight() {
-        if (state_.Level > 0) {
-            DrawRight();
-        }
-    }
+    void CurveUp() { Draw(Direction::Up); }
+    void CurveLeft() { Draw(Direction::Left); }
+    void CurveDown() { Draw(Direction::Down); }
+    void CurveRight() { Draw(Direction::Right); }
 
 private:
-    void DrawUp();
-    void DrawLeft();
-    void DrawDown();
-    void DrawRight();
+    void Draw(Direction direction);
 
     FormState& state_;
-    Pen& pen_;
+    Surface& surface_;
 };
+
+namespace detail {
+
+// The three segments of a piece between its sub-pieces, in units of h, for each direction.
+struct Move {
+    std::int8_t x;
+    std::int8_t y;
+};
+inline constexpr std::array<std::array<Move, 3>, 4> kJoins = {{
+    {{{1, -1}, {0, -2}, {-1, -1}}}, // Up
+    {{{1, 1}, {2, 0}, {1, -1}}},    // Right
+    {{{-1, 1}, {0, 2}, {1, 1}}},    // Down
+    {{{-1, -1}, {-2, 0}, {-1, 1}}}, // Left
+}};
+
+// A join's lengths in user units, worked out once per piece. A length outside the 16-bit
+// range raises the overflow error when the join is reached, before it is drawn.
+struct Stride {
+    double dx = 0;
+    double dy = 0;
+    bool overflows = false;
+};
+
+inline std::array<std::array<Stride, 3>, 4> Strides(std::int16_t h) {
+    std::array<std::array<Stride, 3>, 4> strides{};
+    for (std::size_t d = 0; d < strides.size(); ++d) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            const int dx = kJoins[d][j].x * h;
+            const int dy = kJoins[d][j].y * h;
+            strides[d][j] = {static_cast<double>(dx), static_cast<double>(dy),
+                             !Fits16(dx) || !Fits16(dy)};
+        }
+    }
+    return strides;
+}
+
+// A piece that is open, of depth 2 or more: its direction and how many of its four
+// sub-pieces are done.
+struct OpenPiece {
+    Direction direction = Direction::Up;
+    std::uint8_t done = 0;
+};
+
+} // namespace detail
+
+// The pieces are drawn in one flat loop rather than by recursion, so that the pen stays in
+// registers from the first segment to the last: open[k] holds the open piece of depth k. The
+// pieces of depth 1 have only empty sub-pieces; each is drawn whole, three segments in a row,
+// and three quarters of all segments are drawn there. After one, the loop climbs to the
+// nearest open piece with a sub-piece left, draws its next join, and starts that sub-piece,
+// whose first sub-pieces all the way down share its direction.
+//
+// Level is written only where an error could leave it: depth minus the open pieces.
+template <typename Surface>
+void CurveGenerator<Surface>::Draw(Direction direction) {
+    const std::int16_t depth = state_.Level;
+    if (depth <= 0) {
+        return;
+    }
+    const auto strides = detail::Strides(state_.Step);
+    const auto join = [&strides](Direction d, int index) -> const detail::Stride& {
+        const detail::Stride& stride =
+            strides[static_cast<std::size_t>(d)][static_cast<std::size_t>(index)];
+        if (stride.overflows) {
+            throw RuntimeError::Overflow();
+        }
+        return stride;
+    };
+
+    std::vector<detail::OpenPiece> open(static_cast<std::size_t>(depth) + 1, {direction, 0});
+    Direction leaf = direction;
+    Pen<Surface> pen(state_, surface_);
+    for (;;) {
+        state_.Level = 0;
+        for (int index = 0; index < 3; ++index) {
+            const detail::Stride& stride = join(leaf, index);
+            pen.LineBy(stride.dx, stride.dy);
+        }
+
+        int level = 2;
+        while (level <= depth && ++open[static_cast<std::size_t>(level)].done == 4) {
+            open[static_cast<std::size_t>(level)].done = 0;
+            ++level;
+        }
+        if (level > depth) {
+            break;
+        }
+        state_.Level = static_cast<std::int16_t>(level - 1);
+        const detail::OpenPiece& piece = open[static_cast<std::size_t>(level)];
+        const detail::Stride& stride = join(piece.direction, piece.done - 1);
+        pen.LineBy(stride.dx, stride.dy);
+
+        constexpr std::array<int, 4> kTurns = {0, 1, 3, 0}; // itself, clockwise, anticlockwise
+        leaf = static_cast<Direction>((static_cast<int>(piece.direction) + kTurns[piece.done]) % 4);
+        for (int below = level - 1; below >= 2; --below) {
+            open[static_cast<std::size_t>(below)].direction = leaf;
+        }
+    }
+    state_.Level = depth;
+}
 
 } // namespace vorrelin

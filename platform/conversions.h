@@ -12,10 +12,14 @@
 // they are inline; the test is a compare and a never-taken branch.
 namespace vorrelin {
 
+constexpr bool Fits16(std::int32_t value) {
+    return value >= INT16_MIN && value <= INT16_MAX;
+}
+
 namespace detail {
 
 constexpr std::int16_t Checked16(std::int32_t value) {
-    if (value < INT16_MIN || value > INT16_MAX) {
+    if (!Fits16(value)) {
         throw RuntimeError::Overflow();
     }
     return static_cast<std::int16_t>(value);

@@ -5,17 +5,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace vorrelin {
 
 namespace {
 
-constexpr std::uint32_t kOpaque = 0xFF000000;
-
-// The program's colour (red in the low byte) as a pixel (red in the third byte).
-constexpr std::uint32_t ToPixel(Colour colour) {
-    return kOpaque | (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
-}
+using detail::ToPixel;
 
 void RequireFinite(float value) {
     if (!std::isfinite(value)) {
@@ -90,34 +86,53 @@ void RasterSurface::UpdateMapping() {
     yScale_ = height_ / static_cast<double>(scaleHeight_);
     xOffset_ = -scaleLeft_ * xScale_ + centring;
     yOffset_ = -scaleTop_ * yScale_ + centring;
+    clearWidth_ = width_ - penPixels_ + 1;
+    clearHeight_ = height_ - penPixels_ + 1;
+    lastX_ = std::numeric_limits<float>::quiet_NaN();
+    lastY_ = std::numeric_limits<float>::quiet_NaN();
 }
 
-// The line is the path of a square pen, penPixels_ on a side, along the Bresenham line between
-// the two end points' pixels; both ends are stamped, so consecutive segments join without a
-// gap and a zero-length line is one square dot. Orders of 9 and more draw almost nothing but
-// such dots, so that case returns after a single stamp.
-void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const std::uint32_t pixel = ToPixel(colour);
-    double ax = x1 * xScale_ + xOffset_;
-    double ay = y1 * yScale_ + yOffset_;
-    double bx = x2 * xScale_ + xOffset_;
-    double by = y2 * yScale_ + yOffset_;
+namespace {
 
-    // Pen positions a whole pen width outside the image leave no mark; a line that reaches that
-    // far is cut to the part that can. The bounds keep every later integer conversion exact.
-    const double left = -penPixels_;
-    const double top = -penPixels_;
-    const auto inside = [&](double x, double y) {
-        return x >= left && x <= width_ && y >= top && y <= height_;
+// floor() for values the caller has bounded to the int range; std::floor is a library call
+// on the baseline x86-64 instruction set.
+int FloorToInt(double value) {
+    const auto truncated = static_cast<int>(value);
+    return truncated - (value < truncated ? 1 : 0);
+}
+
+} // namespace
+
+// The general line: the path of a square pen, penPixels_ on a side, along the Bresenham line
+// between the pixels of the two pen positions (brush coordinates, see UpdateMapping). Both
+// ends are stamped, so consecutive segments join without a gap.
+void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std::uint32_t pixel) {
+    if (SquareClearOfEdges(toX, toY, lastColumn_, lastRow_)) {
+        lastX_ = toX;
+        lastY_ = toY;
+    } else {
+        lastX_ = std::numeric_limits<float>::quiet_NaN();
+        lastY_ = std::numeric_limits<float>::quiet_NaN();
+    }
+
+    double x1 = fromX * xScale_ + xOffset_;
+    double y1 = fromY * yScale_ + yOffset_;
+    double x2 = toX * xScale_ + xOffset_;
+    double y2 = toY * yScale_ + yOffset_;
+
+    // Pen positions a whole pen width outside the image leave no mark; a line that reaches
+    // that far is cut to the part that can. The bounds keep the integer conversions exact.
+    const auto near = [this](double x, double y) {
+        return x >= -penPixels_ && x <= width_ && y >= -penPixels_ && y <= height_;
     };
-    if (!(inside(ax, ay) && inside(bx, by)) && !ClipToImage(ax, ay, bx, by)) {
+    if (!(near(x1, y1) && near(x2, y2)) && !ClipToImage(x1, y1, x2, y2)) {
         return;
     }
 
-    auto x = static_cast<int>(std::floor(ax));
-    auto y = static_cast<int>(std::floor(ay));
-    const auto xEnd = static_cast<int>(std::floor(bx));
-    const auto yEnd = static_cast<int>(std::floor(by));
+    int x = FloorToInt(x1);
+    int y = FloorToInt(y1);
+    const int xEnd = FloorToInt(x2);
+    const int yEnd = FloorToInt(y2);
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int xStep = x < xEnd ? 1 : -1;

@@ -2,7 +2,12 @@
 
 #include "platform/drawing_surface.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <vector>
 
 namespace vorrelin {
@@ -30,7 +35,9 @@ public:
     void ScaleTop(float value) override;
     void ScaleWidth(float value) override;
     void ScaleHeight(float value) override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    // Final, and inline below: the curve calls it once per segment, and a caller that knows it
+    // has a RasterSurface gets it compiled into its own loop.
+    void Line(float x1, float y1, float x2, float y2, Colour colour) final;
     // The image in memory is all there is to show.
     void Refresh() override {}
 
@@ -46,7 +53,10 @@ public:
 
 private:
     void UpdateMapping();
-    void Stamp(int x, int y, std::uint32_t pixel);
+    bool SquareClearOfEdges(float x, float y, int& column, int& row) const;
+    void StampClear(int column, int row, std::uint32_t pixel);
+    void Stamp(int column, int row, std::uint32_t pixel);
+    void DrawPath(float x1, float y1, float x2, float y2, std::uint32_t pixel);
     bool ClipToImage(double& x1, double& y1, double& x2, double& y2) const;
 
     int width_;
@@ -69,6 +79,84 @@ private:
     double yScale_ = 1;
     double xOffset_ = 0;
     double yOffset_ = 0;
+    // Pen positions below these, and from 0, keep the whole square on the image.
+    double clearWidth_ = 0;
+    double clearHeight_ = 0;
+
+    // Where the last line ended, and the top-left pixel of the pen square there, when that
+    // square lies wholly on the image; NaN otherwise, which no point equals.
+    float lastX_ = std::numeric_limits<float>::quiet_NaN();
+    float lastY_ = std::numeric_limits<float>::quiet_NaN();
+    int lastColumn_ = 0;
+    int lastRow_ = 0;
 };
+
+namespace detail {
+
+// The program's colour (red in the low byte) as a pixel (red in the third byte), opaque.
+constexpr std::uint32_t ToPixel(Colour colour) {
+    return 0xFF000000 | (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
+
+} // namespace detail
+
+// Every segment of a curve starts where the last one ended. From order 9 on nearly every one
+// ends in the pixel it starts in or the next one, and from order 10 on every one has length
+// zero: such a line is one or two pen squares, found from the remembered end of the last line
+// and drawn without the general path's mapping, clipping and stepping.
+[[gnu::always_inline]] inline void RasterSurface::Line(float x1, float y1, float x2, float y2,
+                                                       Colour colour) {
+    const std::uint32_t pixel = detail::ToPixel(colour);
+    if (x1 == lastX_ && y1 == lastY_) {
+        if (x2 == x1 && y2 == y1) {
+            StampClear(lastColumn_, lastRow_, pixel);
+            return;
+        }
+        int column = 0;
+        int row = 0;
+        if (SquareClearOfEdges(x2, y2, column, row) && std::abs(column - lastColumn_) <= 1 &&
+            std::abs(row - lastRow_) <= 1) {
+            StampClear(lastColumn_, lastRow_, pixel);
+            StampClear(column, row, pixel);
+            lastX_ = x2;
+            lastY_ = y2;
+            lastColumn_ = column;
+            lastRow_ = row;
+            return;
+        }
+    }
+    DrawPath(x1, y1, x2, y2, pixel);
+}
+
+// The pen square's top-left pixel for a user point, if the whole square lies on the image.
+[[gnu::always_inline]] inline bool RasterSurface::SquareClearOfEdges(float x, float y, int& column,
+                                                                     int& row) const {
+    const double left = x * xScale_ + xOffset_;
+    const double top = y * yScale_ + yOffset_;
+    if (!(left >= 0 && top >= 0 && left < clearWidth_ && top < clearHeight_)) {
+        return false;
+    }
+    column = static_cast<int>(left);
+    row = static_cast<int>(top);
+    return true;
+}
+
+// A pen square that lies wholly on the image. The common width of two pixels is two 8-byte
+// stores.
+[[gnu::always_inline]] inline void RasterSurface::StampClear(int column, int row,
+                                                             std::uint32_t pixel) {
+    std::uint32_t* line = pixels_.data() + static_cast<std::ptrdiff_t>(row) * width_ + column;
+    if (penPixels_ == 2) {
+        const std::uint64_t pair = pixel * 0x1'0000'0001ULL;
+        std::memcpy(line, &pair, sizeof pair);
+        std::memcpy(line + width_, &pair, sizeof pair);
+        return;
+    }
+    for (int y = 0; y < penPixels_; ++y, line += width_) {
+        for (int x = 0; x < penPixels_; ++x) {
+            line[x] = pixel;
+        }
+    }
+}
 
 } // namespace vorrelin

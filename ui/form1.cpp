@@ -1,6 +1,9 @@
 #include "ui/form1.h"
 
+#include "curve/curve_generator.h"
+#include "curve/pen.h"
 #include "platform/conversions.h"
+#include "platform/raster_surface.h"
 
 namespace vorrelin {
 
@@ -43,16 +46,30 @@ void Form1::Command1_Click() {
     const std::int16_t far = Add16(kTargetExtent, kViewBeyondTarget);
     SetView(Picture1, kViewCorner, kViewCorner, far, far);
 
-    // Four pieces clockwise from (h, 0), joined by four diagonals; the last one closes the curve.
-    pen_.MoveTo(state.Step, 0);
-    curve_.CurveRight();
-    pen_.LineBy(state.Step, state.Step);
-    curve_.CurveDown();
-    pen_.LineBy(Negate16(state.Step), state.Step);
-    curve_.CurveLeft();
-    pen_.LineBy(Negate16(state.Step), Negate16(state.Step));
-    curve_.CurveUp();
-    pen_.LineBy(state.Step, Negate16(state.Step));
+    // The picture is nearly always the in-memory raster; drawing into it by its own type lets
+    // the compiler put its Line into the curve's loop instead of calling through the interface
+    // once per segment.
+    if (auto* raster = dynamic_cast<RasterSurface*>(&Picture1)) {
+        DrawClosedCurve(*raster);
+    } else {
+        DrawClosedCurve(Picture1);
+    }
+}
+
+// Four pieces clockwise from (h, 0), joined by four diagonals; the last one closes the curve.
+template <typename Surface>
+void Form1::DrawClosedCurve(Surface& surface) {
+    CurveGenerator<Surface> curve(state, surface);
+    const auto lineBy = [&](double dx, double dy) { Pen<Surface>(state, surface).LineBy(dx, dy); };
+    Pen<Surface>(state, surface).MoveTo(state.Step, 0);
+    curve.CurveRight();
+    lineBy(state.Step, state.Step);
+    curve.CurveDown();
+    lineBy(Negate16(state.Step), state.Step);
+    curve.CurveLeft();
+    lineBy(Negate16(state.Step), Negate16(state.Step));
+    curve.CurveUp();
+    lineBy(state.Step, Negate16(state.Step));
 }
 
 void Form1::SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "curve/curve_generator.h"
 #include "curve/form_state.h"
-#include "curve/pen.h"
 #include "platform/drawing_surface.h"
 #include "platform/text_field.h"
 
@@ -30,11 +28,11 @@ public:
     FormState state;
 
 private:
+    template <typename Surface>
+    void DrawClosedCurve(Surface& surface);
+
     DrawingSurface& Picture1;
     TextField& Text1;
-
-    Pen pen_{state, Picture1};
-    CurveGenerator curve_{state, pen_};
 };
 
 } // namespace vorrelin

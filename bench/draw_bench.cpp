@@ -1,0 +1,102 @@
+// The draw command at several orders into three surfaces, in segments per second:
+// the raster surface the program draws on, a surface that draws nothing (the floor that the
+// curve generator alone sets), and a QPainter drawing every segment as its own drawLine with a
+// two-pixel pen on a QImage, the plain way to port the program.
+
+#include "platform/raster_surface.h"
+#include "platform/text_field.h"
+#include "ui/form1.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using vorrelin::Colour;
+
+constexpr int kAreaPixels = 433;
+
+class NullSurface : public vorrelin::DrawingSurface {
+public:
+    void DrawWidth(std::int16_t) override {}
+    void BackColor(Colour) override {}
+    void Cls() override {}
+    void ScaleLeft(float) override {}
+    void ScaleTop(float) override {}
+    void ScaleWidth(float) override {}
+    void ScaleHeight(float) override {}
+    void Line(float, float, float, float, Colour) override {}
+    void Refresh() override {}
+};
+
+class PainterSurface : public vorrelin::DrawingSurface {
+public:
+    PainterSurface() : image_(kAreaPixels, kAreaPixels, QImage::Format_RGB32), painter_(&image_) {}
+
+    void DrawWidth(std::int16_t pixels) override { penWidth_ = pixels; }
+    void BackColor(Colour colour) override { back_ = colour; }
+    void Cls() override { image_.fill(ToQColor(back_)); }
+    void ScaleLeft(float value) override { Map(left_ = value); }
+    void ScaleTop(float value) override { Map(top_ = value); }
+    void ScaleWidth(float value) override { Map(width_ = value); }
+    void ScaleHeight(float value) override { Map(height_ = value); }
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
+        QPen pen(ToQColor(colour), penWidth_);
+        pen.setCosmetic(true);
+        painter_.setPen(pen);
+        painter_.drawLine(QLineF(x1, y1, x2, y2));
+    }
+    void Refresh() override {}
+
+private:
+    static QColor ToQColor(Colour c) { return QColor(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
+    void Map(float) {
+        painter_.setTransform(QTransform::fromScale(kAreaPixels / width_, kAreaPixels / height_)
+                                  .translate(-left_, -top_));
+    }
+
+    QImage image_;
+    QPainter painter_;
+    float left_ = 0;
+    float top_ = 0;
+    float width_ = kAreaPixels;
+    float height_ = kAreaPixels;
+    int penWidth_ = 1;
+    Colour back_ = 0;
+};
+
+template <typename Surface>
+void DrawCommand(benchmark::State& state) {
+    Surface picture;
+    const auto order = state.range(0);
+    vorrelin::PlainTextField text1(std::to_string(order));
+    vorrelin::Form1 form(picture, text1);
+    form.Form_Load();
+    for (auto _ : state) {
+        form.Command1_Click();
+    }
+    state.SetItemsProcessed(state.iterations() * (std::int64_t{4} << (2 * order)));
+}
+
+struct HeadlessSurface : vorrelin::RasterSurface {
+    HeadlessSurface() : RasterSurface(kAreaPixels, kAreaPixels) {}
+};
+
+void Orders(benchmark::internal::Benchmark* b, std::initializer_list<int> orders) {
+    b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    for (const int order : orders) {
+        b->Arg(order);
+    }
+}
+
+BENCHMARK(DrawCommand<HeadlessSurface>)->Apply([](auto* b) { Orders(b, {5, 9, 11, 13}); });
+BENCHMARK(DrawCommand<NullSurface>)->Apply([](auto* b) { Orders(b, {5, 9, 11, 13}); });
+BENCHMARK(DrawCommand<PainterSurface>)->Apply([](auto* b) { Orders(b, {5, 9}); });
+
+} // namespace
+
+BENCHMARK_MAIN();
