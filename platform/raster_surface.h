@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -141,19 +140,21 @@ constexpr std::uint32_t ToPixel(Colour colour) {
     return true;
 }
 
-// A pen square that lies wholly on the image. The common width of two pixels is two 8-byte
-// stores.
+// A pen square that lies wholly on the image; the common width of two pixels is four stores.
 [[gnu::always_inline]] inline void RasterSurface::StampClear(int column, int row,
                                                              std::uint32_t pixel) {
-    std::uint32_t* line = pixels_.data() + static_cast<std::ptrdiff_t>(row) * width_ + column;
-    if (penPixels_ == 2) {
-        const std::uint64_t pair = pixel * 0x1'0000'0001ULL;
-        std::memcpy(line, &pair, sizeof pair);
-        std::memcpy(line + width_, &pair, sizeof pair);
+    const std::ptrdiff_t width = width_;
+    const int pen = penPixels_;
+    std::uint32_t* line = pixels_.data() + row * width + column;
+    if (pen == 2) {
+        line[0] = pixel;
+        line[1] = pixel;
+        line[width] = pixel;
+        line[width + 1] = pixel;
         return;
     }
-    for (int y = 0; y < penPixels_; ++y, line += width_) {
-        for (int x = 0; x < penPixels_; ++x) {
+    for (int y = 0; y < pen; ++y, line += width) {
+        for (int x = 0; x < pen; ++x) {
             line[x] = pixel;
         }
     }
