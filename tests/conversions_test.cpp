@@ -154,12 +154,5 @@ TEST(Checked16, RaisesOverflowInsteadOfWrapping) {
     EXPECT_EQ(ErrorOf([] { Negate16(-32768); }), RuntimeError::kOverflow);
 }
 
-TEST(DecimalText, IsDigitsWithoutBlankOrLeadingZeros) {
-    EXPECT_EQ(DecimalText(0), "0");
-    EXPECT_EQ(DecimalText(6), "6");
-    EXPECT_EQ(DecimalText(-32768), "-32768");
-    EXPECT_EQ(DecimalText(2147483647), "2147483647");
-}
-
 } // namespace
 } // namespace vorrelin

@@ -180,16 +180,5 @@ TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
     }
 }
 
-TEST(CurveGenerator, AZeroStepStillDrawsAndCountsEverySegment) {
-    testing::CountingSurface surface;
-    FormState state;
-    state.Level = 5;
-    CurveGenerator<DrawingSurface>(state, surface).CurveDown();
-    EXPECT_EQ(surface.lines, 1023u);
-    EXPECT_EQ(surface.maxX, 0);
-    EXPECT_EQ(surface.maxY, 0);
-    EXPECT_EQ(state.SegmentCount, 1023);
-}
-
 } // namespace
 } // namespace vorrelin
