@@ -84,6 +84,13 @@ inline std::array<std::array<Stride, 3>, 4> Strides(std::int16_t h) {
     return strides;
 }
 
+// Raises the overflow error of a join too long for 16 bits, with the pen written back first.
+// Out of line, and given the pen by value, so that the segment loop holds no call to it.
+[[noreturn, gnu::noinline, gnu::cold]] inline void Overflow(FormState& state, PenState at) {
+    StorePen(state, at);
+    throw RuntimeError::Overflow();
+}
+
 // A piece that is open, of depth 2 or more: its direction and how many of its four
 // sub-pieces are done.
 struct OpenPiece {
@@ -108,24 +115,23 @@ void CurveGenerator<Surface>::Draw(Direction direction) {
         return;
     }
     const auto strides = detail::Strides(state_.Step);
-    const auto join = [&strides](Direction d, int index) -> const detail::Stride& {
+    std::vector<detail::OpenPiece> open(static_cast<std::size_t>(depth) + 1, {direction, 0});
+    Pen<Surface> pen(state_, surface_);
+    const auto join = [&](Direction d, int index) {
         const detail::Stride& stride =
             strides[static_cast<std::size_t>(d)][static_cast<std::size_t>(index)];
         if (stride.overflows) {
-            throw RuntimeError::Overflow();
+            detail::Overflow(state_, pen.At());
         }
-        return stride;
+        pen.LineBy(stride.dx, stride.dy);
     };
 
-    std::vector<detail::OpenPiece> open(static_cast<std::size_t>(depth) + 1, {direction, 0});
     Direction leaf = direction;
-    Pen<Surface> pen(state_, surface_);
     for (;;) {
         state_.Level = 0;
-        for (int index = 0; index < 3; ++index) {
-            const detail::Stride& stride = join(leaf, index);
-            pen.LineBy(stride.dx, stride.dy);
-        }
+        join(leaf, 0);
+        join(leaf, 1);
+        join(leaf, 2);
 
         int level = 2;
         while (level <= depth && ++open[static_cast<std::size_t>(level)].done == 4) {
@@ -137,8 +143,7 @@ void CurveGenerator<Surface>::Draw(Direction direction) {
         }
         state_.Level = static_cast<std::int16_t>(level - 1);
         const detail::OpenPiece& piece = open[static_cast<std::size_t>(level)];
-        const detail::Stride& stride = join(piece.direction, piece.done - 1);
-        pen.LineBy(stride.dx, stride.dy);
+        join(piece.direction, piece.done - 1);
 
         constexpr std::array<int, 4> kTurns = {0, 1, 3, 0}; // itself, clockwise, anticlockwise
         leaf = static_cast<Direction>((static_cast<int>(piece.direction) + kTurns[piece.done]) % 4);
@@ -146,6 +151,7 @@ void CurveGenerator<Surface>::Draw(Direction direction) {
             open[static_cast<std::size_t>(below)].direction = leaf;
         }
     }
+    pen.Store();
     state_.Level = depth;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/drawing_surface.h"
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 
 namespace vorrelin {
@@ -44,43 +45,59 @@ constexpr Colour PenColor(const double& count) {
     return rgb(255, 255, 255);
 }
 
+// Where a pen stands and how far its counter has got.
+struct PenState {
+    double x = 0;
+    double y = 0;
+    double count = 0;
+    // The counter as an index into the ramp while it is a whole number 0..1536, as it always
+    // is from its first wrap on; -1 until then for any other value.
+    int ramp = -1;
+};
+
+// Puts a pen's point and counter back into the window's variables.
+inline void StorePen(FormState& state, const PenState& at) {
+    state.CurX = at.x;
+    state.CurY = at.y;
+    state.SegmentCount = at.count;
+}
+
 // The pen: draws relative segments on a surface from the window's current point (CurX, CurY),
 // each in the ramp colour of the window's segment counter (SegmentCount).
 //
-// A pen takes up the current point and the counter when it is created and puts them back when
-// it is destroyed, also when an error leaves the run early: in between they stay in
-// registers, which makes a run of segments several times faster than going through the
-// window's variables for each. So a pen lives for one run of segments, and nothing else
-// touches those three variables while it does. It is a template over the surface so that a
-// drawing into a known surface calls its Line directly rather than through the interface.
+// A pen takes up the current point and the counter when it is created and keeps them in
+// registers; Store puts them back. The pen itself stores them before anything that can fail
+// or show the picture, so the window's variables are right whenever a drawing stops early;
+// whoever ends a run calls Store. Keeping them out of memory is what makes a segment cheap:
+// with them in the window's variables every segment waits for the last one's stores.
+//
+// It is a template over the surface so that a drawing into a known surface calls its Line
+// directly rather than through the interface. A surface with a QuickLine (one that draws a
+// short line without calling anything, or declines) gets the segment loop with no call in it
+// at all, which lets the compiler keep the pen in registers throughout: any call in the loop,
+// however rare, would make it keep them on the stack instead.
 template <typename Surface>
 class Pen {
 public:
-    Pen(FormState& state, Surface& surface)
-        : state_(state), surface_(surface), x_(state.CurX), y_(state.CurY),
-          count_(state.SegmentCount), ramp_(RampIndex(count_)) {}
-    ~Pen() {
-        state_.CurX = x_;
-        state_.CurY = y_;
-        state_.SegmentCount = count_;
-    }
+    Pen(FormState& state, Surface& surface);
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
 
     void MoveTo(double x, double y);
     void LineBy(double dx, double dy);
+    void Store() const { StorePen(state_, at_); }
+    const PenState& At() const { return at_; }
 
 private:
-    static int RampIndex(double count);
+    bool QuickLineBy(double dx, double dy);
+    [[gnu::noinline]] static PenState RareLineBy(FormState& state, Surface& surface, PenState at,
+                                                 double dx, double dy);
+    static PenState FullLineBy(FormState& state, Surface& surface, PenState at, double dx,
+                               double dy);
 
     FormState& state_;
     Surface& surface_;
-    double x_;
-    double y_;
-    double count_;
-    // The counter as an index into the ramp while it is a whole number 0..1536, as it always
-    // is from its first wrap on; -1 until then for any other value.
-    int ramp_;
+    PenState at_;
 };
 
 namespace detail {
@@ -95,16 +112,7 @@ inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     return ramp;
 }();
 
-// Counts that are not whole numbers in 0..1536 never come from the pen itself; their band
-// tests stay out of the per-segment code.
-[[gnu::cold, gnu::noinline]] inline Colour UnusualPenColor(double count) {
-    return PenColor(count);
-}
-
-} // namespace detail
-
-template <typename Surface>
-int Pen<Surface>::RampIndex(double count) {
+inline int RampIndex(double count) {
     if (count >= 0 && count <= kLastRampIndex) {
         const auto index = static_cast<int>(count);
         if (index == count) {
@@ -115,35 +123,89 @@ int Pen<Surface>::RampIndex(double count) {
 }
 
 template <typename Surface>
+concept HasQuickLine = requires(Surface& surface) {
+    { surface.QuickLine(0.0f, 0.0f, 0.0f, 0.0f, Colour{}) } -> std::same_as<bool>;
+};
+
+} // namespace detail
+
+template <typename Surface>
+Pen<Surface>::Pen(FormState& state, Surface& surface)
+    : state_(state), surface_(surface), at_{state.CurX, state.CurY, state.SegmentCount,
+                                            detail::RampIndex(state.SegmentCount)} {}
+
+template <typename Surface>
 void Pen<Surface>::MoveTo(double x, double y) {
-    x_ = x;
-    y_ = y;
+    at_.x = x;
+    at_.y = y;
+    Store();
 }
 
 // Draws one segment from the current point by (dx, dy) in the colour of the count before it,
-// then advances the counter; each time it wraps to 0 the picture so far goes on screen. This
-// is the per-segment path: no allocation, one call to the surface, and a refresh only once in
-// 1537 segments. The surface takes single-precision coordinates. If it refuses the line, the
-// pen has not moved and the counter has not advanced.
+// then advances the counter; each time it wraps to 0 the picture so far goes on screen. If the
+// surface refuses the line, the pen has not moved and the counter has not advanced.
 template <typename Surface>
 [[gnu::always_inline]] inline void Pen<Surface>::LineBy(double dx, double dy) {
-    const double nx = x_ + dx;
-    const double ny = y_ + dy;
-    const Colour colour = ramp_ >= 0 ? detail::kRamp[static_cast<std::size_t>(ramp_)]
-                                     : detail::UnusualPenColor(count_);
-    surface_.Line(static_cast<float>(x_), static_cast<float>(y_), static_cast<float>(nx),
-                  static_cast<float>(ny), colour);
-    x_ = nx;
-    y_ = ny;
-    count_ += 1;
-    ramp_ += ramp_ >= 0 ? 1 : 0;
-    if (count_ > kLastRampIndex) {
-        count_ = 0;
+    if constexpr (detail::HasQuickLine<Surface>) {
+        if (!QuickLineBy(dx, dy)) {
+            at_ = RareLineBy(state_, surface_, at_, dx, dy);
+        }
+    } else {
+        at_ = FullLineBy(state_, surface_, at_, dx, dy);
     }
-    if (count_ == 0) {
-        ramp_ = 0;
-        surface_.Refresh();
+}
+
+// The common segment: a ramp colour, no wrap, and a line the surface draws without help.
+template <typename Surface>
+[[gnu::always_inline]] inline bool Pen<Surface>::QuickLineBy(double dx, double dy) {
+    // A ramp index of -1 (an unusual counter) or 1536 (a wrap and a refresh) is not common.
+    if (static_cast<unsigned>(at_.ramp) >= kRampLength - 1) {
+        return false;
     }
+    const double nx = at_.x + dx;
+    const double ny = at_.y + dy;
+    if (!surface_.QuickLine(static_cast<float>(at_.x), static_cast<float>(at_.y),
+                            static_cast<float>(nx), static_cast<float>(ny),
+                            detail::kRamp[static_cast<std::size_t>(at_.ramp)])) {
+        return false;
+    }
+    at_ = {nx, ny, at_.count + 1, at_.ramp + 1};
+    return true;
+}
+
+// Every other segment past a QuickLine, the one before each refresh among them: out of line,
+// and taking the pen by value and handing it back, so that the caller's copy need not survive
+// the calls in here.
+template <typename Surface>
+PenState Pen<Surface>::RareLineBy(FormState& state, Surface& surface, PenState at, double dx,
+                                  double dy) {
+    return FullLineBy(state, surface, at, dx, dy);
+}
+
+// The whole segment, with every call it may need.
+template <typename Surface>
+[[gnu::always_inline]] inline PenState Pen<Surface>::FullLineBy(FormState& state, Surface& surface,
+                                                                PenState at, double dx, double dy) {
+    StorePen(state, at);
+    const double nx = at.x + dx;
+    const double ny = at.y + dy;
+    const Colour colour =
+        at.ramp >= 0 ? detail::kRamp[static_cast<std::size_t>(at.ramp)] : PenColor(at.count);
+    surface.Line(static_cast<float>(at.x), static_cast<float>(at.y), static_cast<float>(nx),
+                 static_cast<float>(ny), colour);
+    at.x = nx;
+    at.y = ny;
+    at.count += 1;
+    at.ramp += at.ramp >= 0 ? 1 : 0;
+    if (at.count > kLastRampIndex) {
+        at.count = 0;
+    }
+    StorePen(state, at);
+    if (at.count == 0) {
+        at.ramp = 0;
+        surface.Refresh();
+    }
+    return at;
 }
 
 } // namespace vorrelin

@@ -45,7 +45,25 @@ void RasterSurface::BackColor(Colour colour) {
 }
 
 void RasterSurface::Cls() {
+    owed_ = 0;
     std::fill(pixels_.begin(), pixels_.end(), ToPixel(backColor_));
+}
+
+void RasterSurface::Refresh() {
+    Flush();
+    Present();
+}
+
+const std::uint32_t* RasterSurface::Bits() {
+    Flush();
+    return pixels_.data();
+}
+
+void RasterSurface::Flush() {
+    if (owed_ != 0) {
+        StampClear(lastColumn_, lastRow_, owed_);
+        owed_ = 0;
+    }
 }
 
 void RasterSurface::ScaleLeft(float value) {
@@ -80,6 +98,7 @@ void RasterSurface::ScaleHeight(float value) {
 }
 
 void RasterSurface::UpdateMapping() {
+    Flush();
     penPixels_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio_)));
     const double centring = 0.5 - penPixels_ / 2.0;
     xScale_ = width_ / static_cast<double>(scaleWidth_);
@@ -107,6 +126,7 @@ int FloorToInt(double value) {
 // between the pixels of the two pen positions (brush coordinates, see UpdateMapping). Both
 // ends are stamped, so consecutive segments join without a gap.
 void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std::uint32_t pixel) {
+    Flush();
     if (SquareClearOfEdges(toX, toY, lastColumn_, lastRow_)) {
         lastX_ = toX;
         lastY_ = toY;
@@ -203,9 +223,10 @@ void RasterSurface::Stamp(int x, int y, std::uint32_t pixel) {
     }
 }
 
-Colour RasterSurface::PixelAt(int x, int y) const {
+Colour RasterSurface::PixelAt(int x, int y) {
+    Flush();
     const std::uint32_t pixel = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return (pixel >> 16 & 0xFF) | (pixel & 0xFF00) | (pixel & 0xFF) << 16;
+    return pixel & 0xFFFFFF;
 }
 
 } // namespace vorrelin

@@ -13,7 +13,9 @@ namespace vorrelin {
 
 // The drawing area's persistent image, in memory. Lines are drawn straight into its pixels,
 // so the picture survives anything that happens to the window; a widget shows it by wrapping
-// the same buffer (32 bits a pixel, 0xffRRGGBB, the layout of QImage::Format_RGB32).
+// the same buffer. A pixel is 32 bits holding the program's colour with 255 above it: the
+// bytes red, green, blue, 255, the layout of QImage::Format_RGBX8888 on a little-endian
+// machine. Keeping the program's own byte order saves a shuffle of the channels per segment.
 //
 // The image has device resolution: an area of W × H logical pixels at a device pixel ratio r
 // holds round(W·r) × round(H·r) pixels, the user coordinates are stretched over all of them,
@@ -37,20 +39,28 @@ public:
     // Final, and inline below: the curve calls it once per segment, and a caller that knows it
     // has a RasterSurface gets it compiled into its own loop.
     void Line(float x1, float y1, float x2, float y2, Colour colour) final;
-    // The image in memory is all there is to show.
-    void Refresh() override {}
+    // Draws the line if it is one of the short ones that need no general path, and says so.
+    bool QuickLine(float x1, float y1, float x2, float y2, Colour colour);
+    // Completes the image, then shows it (Present).
+    void Refresh() final;
 
     int PixelWidth() const { return width_; }
     int PixelHeight() const { return height_; }
     double DevicePixelRatio() const { return ratio_; }
     int BytesPerLine() const { return width_ * static_cast<int>(sizeof(std::uint32_t)); }
-    const std::uint32_t* Bits() const { return pixels_.data(); }
-    std::uint32_t* Bits() { return pixels_.data(); }
+    // The complete image, for showing or saving.
+    const std::uint32_t* Bits();
 
     // The colour of one device pixel, in the program's red + 256 × green + 65536 × blue form.
-    Colour PixelAt(int x, int y) const;
+    Colour PixelAt(int x, int y);
+
+protected:
+    // Puts the image on screen; a widget that shows the image overrides this. The image in
+    // memory is all a surface without a screen has to show.
+    virtual void Present() {}
 
 private:
+    void Flush();
     void UpdateMapping();
     bool SquareClearOfEdges(float x, float y, int& column, int& row) const;
     void StampClear(int column, int row, std::uint32_t pixel);
@@ -84,6 +94,13 @@ private:
 
     // Where the last line ended, and the top-left pixel of the pen square there, when that
     // square lies wholly on the image; NaN otherwise, which no point equals.
+    //
+    // That square is owed to the image in the pixel value owed_ (0 for none: every pixel is
+    // opaque) rather than painted: a curve's next segment starts there and paints it over in
+    // its own colour, so painting it now would be wasted, and at the high orders, where every
+    // segment is a dot on the same square, it would be all the work there is. Flush pays it
+    // before anything can see the image or draw on it.
+    std::uint32_t owed_ = 0;
     float lastX_ = std::numeric_limits<float>::quiet_NaN();
     float lastY_ = std::numeric_limits<float>::quiet_NaN();
     int lastColumn_ = 0;
@@ -92,9 +109,9 @@ private:
 
 namespace detail {
 
-// The program's colour (red in the low byte) as a pixel (red in the third byte), opaque.
+// The program's colour as an opaque pixel: the same bytes, red first, and 255 after blue.
 constexpr std::uint32_t ToPixel(Colour colour) {
-    return 0xFF000000 | (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+    return 0xFF000000 | (colour & 0xFFFFFF);
 }
 
 } // namespace detail
@@ -102,29 +119,38 @@ constexpr std::uint32_t ToPixel(Colour colour) {
 // Every segment of a curve starts where the last one ended. From order 9 on nearly every one
 // ends in the pixel it starts in or the next one, and from order 10 on every one has length
 // zero: such a line is one or two pen squares, found from the remembered end of the last line
-// and drawn without the general path's mapping, clipping and stepping.
-[[gnu::always_inline]] inline void RasterSurface::Line(float x1, float y1, float x2, float y2,
-                                                       Colour colour) {
+// and drawn without the general path's mapping, clipping and stepping. Calls nothing.
+[[gnu::always_inline]] inline bool RasterSurface::QuickLine(float x1, float y1, float x2, float y2,
+                                                            Colour colour) {
+    // Everything is read before the first pixel is written: the compiler cannot tell that
+    // writing a pixel leaves the surface's own integers alone.
+    const int lastColumn = lastColumn_;
+    const int lastRow = lastRow_;
+    if (!(x1 == lastX_ && y1 == lastY_)) {
+        return false;
+    }
     const std::uint32_t pixel = detail::ToPixel(colour);
-    if (x1 == lastX_ && y1 == lastY_) {
-        if (x2 == x1 && y2 == y1) {
-            StampClear(lastColumn_, lastRow_, pixel);
-            return;
-        }
+    if (x2 != x1 || y2 != y1) {
         int column = 0;
         int row = 0;
-        if (SquareClearOfEdges(x2, y2, column, row) && std::abs(column - lastColumn_) <= 1 &&
-            std::abs(row - lastRow_) <= 1) {
-            StampClear(lastColumn_, lastRow_, pixel);
-            StampClear(column, row, pixel);
-            lastX_ = x2;
-            lastY_ = y2;
-            lastColumn_ = column;
-            lastRow_ = row;
-            return;
+        if (!SquareClearOfEdges(x2, y2, column, row) || std::abs(column - lastColumn) > 1 ||
+            std::abs(row - lastRow) > 1) {
+            return false;
         }
+        StampClear(lastColumn, lastRow, pixel);
+        lastX_ = x2;
+        lastY_ = y2;
+        lastColumn_ = column;
+        lastRow_ = row;
     }
-    DrawPath(x1, y1, x2, y2, pixel);
+    owed_ = pixel;
+    return true;
+}
+
+inline void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+    if (!QuickLine(x1, y1, x2, y2, colour)) {
+        DrawPath(x1, y1, x2, y2, detail::ToPixel(colour));
+    }
 }
 
 // The pen square's top-left pixel for a user point, if the whole square lies on the image.

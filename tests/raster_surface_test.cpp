@@ -30,7 +30,7 @@ RasterSurface DrawingArea(double ratio = 1.0) {
     return surface;
 }
 
-std::set<std::pair<int, int>> PixelsOf(const RasterSurface& surface, Colour colour) {
+std::set<std::pair<int, int>> PixelsOf(RasterSurface& surface, Colour colour) {
     std::set<std::pair<int, int>> pixels;
     for (int y = 0; y < surface.PixelHeight(); ++y) {
         for (int x = 0; x < surface.PixelWidth(); ++x) {

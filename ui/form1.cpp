@@ -60,7 +60,11 @@ void Form1::Command1_Click() {
 template <typename Surface>
 void Form1::DrawClosedCurve(Surface& surface) {
     CurveGenerator<Surface> curve(state, surface);
-    const auto lineBy = [&](double dx, double dy) { Pen<Surface>(state, surface).LineBy(dx, dy); };
+    const auto lineBy = [&](double dx, double dy) {
+        Pen<Surface> pen(state, surface);
+        pen.LineBy(dx, dy);
+        pen.Store();
+    };
     Pen<Surface>(state, surface).MoveTo(state.Step, 0);
     curve.CurveRight();
     lineBy(state.Step, state.Step);
