@@ -51,17 +51,37 @@ private:
 
 namespace detail {
 
-// The three segments of a piece between its sub-pieces, in units of h, for each direction.
+// A move in units of h.
 struct Move {
-    std::int8_t x;
-    std::int8_t y;
+    int x;
+    int y;
 };
-inline constexpr std::array<std::array<Move, 3>, 4> kJoins = {{
-    {{{1, -1}, {0, -2}, {-1, -1}}}, // Up
-    {{{1, 1}, {2, 0}, {1, -1}}},    // Right
-    {{{-1, 1}, {0, 2}, {1, 1}}},    // Down
-    {{{-1, -1}, {-2, 0}, {-1, 1}}}, // Left
-}};
+
+constexpr Move Unit(Direction d) {
+    constexpr std::array<Move, 4> kUnits = {{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
+    return kUnits[static_cast<std::size_t>(d)];
+}
+
+// The three joins of a piece of direction d, between its four sub-pieces: the diagonal
+// between d and the direction a quarter turn clockwise, two units straight on, the diagonal
+// between d and the direction a quarter turn anticlockwise.
+constexpr std::array<Move, 3> Joins(Direction d) {
+    const Move ahead = Unit(d);
+    const Move right = Unit(Clockwise(d));
+    const Move left = Unit(Anticlockwise(d));
+    return {{{ahead.x + right.x, ahead.y + right.y},
+             {2 * ahead.x, 2 * ahead.y},
+             {ahead.x + left.x, ahead.y + left.y}}};
+}
+
+// The direction of sub-piece `index` (0..3) of a piece of direction d: itself, the direction
+// a quarter turn clockwise, the one a quarter turn anticlockwise, itself.
+constexpr Direction SubPiece(Direction d, int index) {
+    // In quarter turns clockwise; a table rather than tests, as the loop asks once per join.
+    constexpr std::array<int, 4> kQuarterTurns = {0, 1, 3, 0};
+    return static_cast<Direction>(
+        (static_cast<int>(d) + kQuarterTurns[static_cast<std::size_t>(index)]) % 4);
+}
 
 // A join's lengths in user units, worked out once per piece. A length outside the 16-bit
 // range raises the overflow error when the join is reached, before it is drawn.
@@ -74,9 +94,10 @@ struct Stride {
 inline std::array<std::array<Stride, 3>, 4> Strides(std::int16_t h) {
     std::array<std::array<Stride, 3>, 4> strides{};
     for (std::size_t d = 0; d < strides.size(); ++d) {
-        for (std::size_t j = 0; j < 3; ++j) {
-            const int dx = kJoins[d][j].x * h;
-            const int dy = kJoins[d][j].y * h;
+        const auto joins = Joins(static_cast<Direction>(d));
+        for (std::size_t j = 0; j < joins.size(); ++j) {
+            const int dx = joins[j].x * h;
+            const int dy = joins[j].y * h;
             strides[d][j] = {static_cast<double>(dx), static_cast<double>(dy),
                              !Fits16(dx) || !Fits16(dy)};
         }
@@ -145,8 +166,7 @@ void CurveGenerator<Surface>::Draw(Direction direction) {
         const detail::OpenPiece& piece = open[static_cast<std::size_t>(level)];
         join(piece.direction, piece.done - 1);
 
-        constexpr std::array<int, 4> kTurns = {0, 1, 3, 0}; // itself, clockwise, anticlockwise
-        leaf = static_cast<Direction>((static_cast<int>(piece.direction) + kTurns[piece.done]) % 4);
+        leaf = detail::SubPiece(piece.direction, piece.done);
         for (int below = level - 1; below >= 2; --below) {
             open[static_cast<std::size_t>(below)].direction = leaf;
         }
