@@ -4,8 +4,7 @@
 // two-pixel pen on a QImage, the plain way to port the program.
 
 #include "platform/raster_surface.h"
-#include "platform/text_field.h"
-#include "ui/form1.h"
+#include "ui/headless_form.h"
 
 #include <QImage>
 #include <QPainter>
@@ -73,8 +72,8 @@ template <typename Surface>
 void DrawCommand(benchmark::State& state) {
     Surface picture;
     const auto order = state.range(0);
-    vorrelin::PlainTextField text1(std::to_string(order));
-    vorrelin::Form1 form(picture, text1);
+    vorrelin::HeadlessForm window(picture, std::to_string(order));
+    vorrelin::Form1& form = window.form;
     form.Form_Load();
     for (auto _ : state) {
         form.Command1_Click();

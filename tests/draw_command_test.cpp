@@ -1,7 +1,7 @@
 #include "curve/pen.h"
 #include "platform/raster_surface.h"
 #include "support.h"
-#include "ui/form1.h"
+#include "ui/headless_form.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,8 +29,8 @@ const std::vector<SurfaceOp> kPreamble = {
 
 TEST(DrawCommand, OrderOneIsTheSixteenSegmentFigure) {
     Recorder recorder;
-    PlainTextField text1("1");
-    Form1 form(recorder.surface, text1);
+    HeadlessForm window(recorder.surface, "1");
+    Form1& form = window.form;
     form.Command1_Click();
 
     ASSERT_GE(recorder.ops.size(), kPreamble.size());
@@ -71,8 +71,8 @@ class StepByOrder : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(StepByOrder, DrawsTheClosedCurveOfThatOrder) {
     const OrderCase c = GetParam();
     CountingSurface surface;
-    PlainTextField text1(std::to_string(c.order));
-    Form1 form(surface, text1);
+    HeadlessForm window(surface, std::to_string(c.order));
+    Form1& form = window.form;
     form.Command1_Click();
 
     const std::size_t segments = std::size_t{4} << (2 * std::max(c.order, 0));
@@ -117,8 +117,8 @@ TEST_P(OrderText, SetsLevelAndStep) {
     const TextCase c = GetParam();
     Recorder recorder;
     recorder.refuseKind = Kind::BackColor;
-    PlainTextField text1(c.text);
-    Form1 form(recorder.surface, text1);
+    HeadlessForm window(recorder.surface, c.text);
+    Form1& form = window.form;
     EXPECT_THROW(form.Command1_Click(), RuntimeError);
     EXPECT_EQ(form.state.Level, c.level) << '"' << c.text << '"';
     EXPECT_EQ(form.state.Step, c.step) << '"' << c.text << '"';
@@ -141,8 +141,8 @@ TEST(DrawCommand, ReadsTheOrderWhateverTheLocale) {
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     }
     CountingSurface surface;
-    PlainTextField text1("2.5");
-    Form1 form(surface, text1);
+    HeadlessForm window(surface, "2.5");
+    Form1& form = window.form;
     form.Command1_Click();
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(form.state.Level, 2);
@@ -174,8 +174,8 @@ TEST_P(DrawFailure, LeavesWhatWasDoneBeforeIt) {
     Recorder recorder;
     recorder.refuseKind = c.refuse;
     recorder.refuseAt = c.refuseAt;
-    PlainTextField text1(c.text);
-    Form1 form(recorder.surface, text1);
+    HeadlessForm window(recorder.surface, c.text);
+    Form1& form = window.form;
     form.state.Level = 7;
     form.state.SegmentCount = 99;
     try {
@@ -227,8 +227,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The same order twice gives the same picture: the counter restarts and Cls erases the last.
 TEST(DrawCommand, RedrawsTheSamePicture) {
     RasterSurface surface(433, 433);
-    PlainTextField text1("4");
-    Form1 form(surface, text1);
+    HeadlessForm window(surface, "4");
+    Form1& form = window.form;
+    PlainTextField& text1 = window.Text1;
     form.Form_Load();
     form.Command1_Click();
     const std::vector<std::uint32_t> first(surface.Bits(), surface.Bits() + 433 * 433);
@@ -241,8 +242,9 @@ TEST(DrawCommand, RedrawsTheSamePicture) {
 
 TEST(FormLoad, SetsTheLineWidthToTwo) {
     Recorder recorder;
-    PlainTextField text1("5");
-    Form1 form(recorder.surface, text1);
+    HeadlessForm window(recorder.surface, "5");
+    Form1& form = window.form;
+    PlainTextField& text1 = window.Text1;
     form.Form_Load();
     EXPECT_EQ(recorder.ops, (std::vector<SurfaceOp>{{.kind = Kind::DrawWidth, .width = 2}}));
     EXPECT_EQ(text1.Text(), "5");

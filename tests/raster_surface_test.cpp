@@ -1,8 +1,7 @@
 #include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/runtime_error.h"
-#include "platform/text_field.h"
-#include "ui/form1.h"
+#include "ui/headless_form.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -150,10 +149,9 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
 TEST(RasterSurface, ShortLineShortcutsDrawWhatTheGeneralPathDraws) {
     for (const char* order : {"3", "7", "9", "10", "4.6", "1.5"}) {
         RasterSurface direct(kArea, kArea);
-        PlainTextField text1(order);
-        Form1 straight(direct, text1);
-        straight.Form_Load();
-        straight.Command1_Click();
+        HeadlessForm straight(direct, order);
+        straight.form.Form_Load();
+        straight.form.Command1_Click();
 
         RasterSurface general(kArea, kArea);
         float scaleLeft = 0;
@@ -166,9 +164,9 @@ TEST(RasterSurface, ShortLineShortcutsDrawWhatTheGeneralPathDraws) {
             }
             Replay(op, general);
         });
-        Form1 viaGeneral(replay, text1);
-        viaGeneral.Form_Load();
-        viaGeneral.Command1_Click();
+        HeadlessForm viaGeneral(replay, order);
+        viaGeneral.form.Form_Load();
+        viaGeneral.form.Command1_Click();
 
         const std::vector<std::uint32_t> a(direct.Bits(), direct.Bits() + kArea * kArea);
         const std::vector<std::uint32_t> b(general.Bits(), general.Bits() + kArea * kArea);

@@ -11,8 +11,7 @@
 #include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/runtime_error.h"
-#include "platform/text_field.h"
-#include "ui/form1.h"
+#include "ui/headless_form.h"
 
 #include <QImage>
 #include <charconv>
@@ -119,8 +118,8 @@ int main(int argc, char** argv) {
             PrintLine(Describe(op));
         }
     });
-    vorrelin::PlainTextField text1(*orderText);
-    vorrelin::Form1 form(picture, text1);
+    vorrelin::HeadlessForm window(picture, *orderText);
+    vorrelin::Form1& form = window.form;
 
     std::optional<int> error;
     try {

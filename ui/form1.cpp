@@ -19,9 +19,20 @@ constexpr std::int16_t kTargetExtent = 2000;
 constexpr std::int16_t kViewCorner = -50;
 constexpr std::int16_t kViewBeyondTarget = 100;
 
+// Auto-run goes up from order 1 to 6 and back down.
+constexpr std::int16_t kFirstAutoLevel = 1;
+constexpr std::int16_t kLastAutoLevel = 6;
+constexpr std::int16_t kUpward = 1;
+constexpr std::int16_t kDownward = -1;
+
+// The window's 16-bit booleans.
+constexpr std::int16_t kTrue = -1;
+constexpr std::int16_t kFalse = 0;
+
 } // namespace
 
-Form1::Form1(DrawingSurface& picture1, TextField& text1) : Picture1(picture1), Text1(text1) {}
+Form1::Form1(DrawingSurface& picture1, TextField& text1, TextField& text2, Timer& timer1)
+    : Picture1(picture1), Text1(text1), Text2(text2), Timer1(timer1) {}
 
 void Form1::Form_Load() {
     Picture1.DrawWidth(kLineWidth);
@@ -74,6 +85,37 @@ void Form1::DrawClosedCurve(Surface& surface) {
     lineBy(Negate16(state.Step), Negate16(state.Step));
     curve.CurveUp();
     lineBy(state.Step, Negate16(state.Step));
+}
+
+void Form1::Command2_Click() {
+    state.StopRequested = kFalse;
+    state.AutoLevel = kFirstAutoLevel;
+    const double interval = NumericPrefix(Text2.Text());
+    Timer1.Interval(RoundToInt32(interval));
+    Timer1.Enabled(true);
+}
+
+void Form1::Command3_Click() {
+    state.StopRequested = kTrue;
+}
+
+// The direction turns on the tick that draws 1 or 6, before that tick moves on; a stop takes
+// effect after the drawing, so the order on screen is the one in Text1.
+void Form1::Timer1_Timer() {
+    const std::int16_t level = state.AutoLevel;
+    if (level == kFirstAutoLevel) {
+        state.AutoDir = kUpward;
+    }
+    if (level == kLastAutoLevel) {
+        state.AutoDir = kDownward;
+    }
+    Text1.Text(DecimalText(level));
+    Command1_Click();
+    if (state.StopRequested != kFalse) {
+        Timer1.Enabled(false);
+        return;
+    }
+    state.AutoLevel = Add16(state.AutoLevel, state.AutoDir);
 }
 
 void Form1::SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,

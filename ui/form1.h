@@ -3,6 +3,7 @@
 #include "curve/form_state.h"
 #include "platform/drawing_surface.h"
 #include "platform/text_field.h"
+#include "platform/timer.h"
 
 #include <cstdint>
 
@@ -13,12 +14,19 @@ namespace vorrelin {
 // whatever it had already changed, and the platform reports it.
 class Form1 {
 public:
-    Form1(DrawingSurface& picture1, TextField& text1);
+    Form1(DrawingSurface& picture1, TextField& text1, TextField& text2, Timer& timer1);
 
     // Load of Form1: every line drawn on the drawing area is two pixels wide.
     void Form_Load();
     // Click of Command1, the draw command: the curve of the order in Text1, drawn from scratch.
     void Command1_Click();
+    // Click of Command2, auto-run: the animation starts again at order 1, a tick every
+    // Text2 milliseconds.
+    void Command2_Click();
+    // Click of Command3, stop: the next tick draws once more and ends the animation.
+    void Command3_Click();
+    // Timer of Timer1: shows the next order in Text1 and draws it, turning at 1 and 6.
+    void Timer1_Timer();
 
     // Sets a surface's user coordinates so that (x1, y1) is its top-left corner and (x2, y2)
     // its bottom-right.
@@ -33,6 +41,8 @@ private:
 
     DrawingSurface& Picture1;
     TextField& Text1;
+    TextField& Text2;
+    Timer& Timer1;
 };
 
 } // namespace vorrelin

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/drawing_surface.h"
+#include "platform/text_field.h"
+#include "platform/timer.h"
+#include "ui/form1.h"
+
+#include <string_view>
+
+namespace vorrelin {
+
+// Form1 without a screen: its text fields hold plain text, its timer ticks when told to, and
+// its drawing area is whatever surface the owner hands in.
+struct HeadlessForm {
+    explicit HeadlessForm(DrawingSurface& picture1, std::string_view order = "5",
+                          std::string_view interval = "500")
+        : Text1(order), Text2(interval), Timer1([this] { form.Timer1_Timer(); }),
+          form(picture1, Text1, Text2, Timer1) {}
+
+    PlainTextField Text1;
+    PlainTextField Text2;
+    ManualTimer Timer1;
+    Form1 form;
+};
+
+} // namespace vorrelin
