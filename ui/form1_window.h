@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/qt/form_window.h"
+#include "platform/qt/line_edit_field.h"
+#include "platform/qt/qt_timer.h"
+#include "ui/form1.h"
+
+namespace vorrelin {
+
+// The program's window on screen: Form1 on its controls, built from its description, with its
+// five handlers wired to their events. Load runs here, before the window is shown.
+class Form1Window : public FormWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1Window(QWidget* parent = nullptr);
+
+    Form1& Form() { return form_; }
+    QtTimer& Timer1() { return timer1_; }
+
+private:
+    LineEditField text1_;
+    LineEditField text2_;
+    QtTimer timer1_;
+    Form1 form_;
+};
+
+} // namespace vorrelin
