@@ -27,6 +27,9 @@ test: build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
+run: build
+	$(BUILD)/VorrelinCurve
+
 bench: build
 	$(BUILD)/bench/draw_bench
 
