@@ -226,7 +226,7 @@ void RasterSurface::Stamp(int x, int y, std::uint32_t pixel) {
 Colour RasterSurface::PixelAt(int x, int y) {
     Flush();
     const std::uint32_t pixel = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return pixel & 0xFFFFFF;
+    return __builtin_bswap32(pixel) >> 8;
 }
 
 } // namespace vorrelin

@@ -13,9 +13,8 @@ namespace vorrelin {
 
 // The drawing area's persistent image, in memory. Lines are drawn straight into its pixels,
 // so the picture survives anything that happens to the window; a widget shows it by wrapping
-// the same buffer. A pixel is 32 bits holding the program's colour with 255 above it: the
-// bytes red, green, blue, 255, the layout of QImage::Format_RGBX8888 on a little-endian
-// machine. Keeping the program's own byte order saves a shuffle of the channels per segment.
+// the same buffer. A pixel is 32 bits, 0xffRRGGBB, the layout of QImage::Format_RGB32, which
+// windows on screen use themselves, so that showing the image copies it as it is.
 //
 // The image has device resolution: an area of W × H logical pixels at a device pixel ratio r
 // holds round(W·r) × round(H·r) pixels, the user coordinates are stretched over all of them,
@@ -109,9 +108,10 @@ private:
 
 namespace detail {
 
-// The program's colour as an opaque pixel: the same bytes, red first, and 255 after blue.
+// The program's colour (red in the low byte) as an opaque pixel (red in the third byte): the
+// colour moved up a byte, its bytes swapped, and 255 on top.
 constexpr std::uint32_t ToPixel(Colour colour) {
-    return 0xFF000000 | (colour & 0xFFFFFF);
+    return 0xFF000000 | __builtin_bswap32(colour << 8);
 }
 
 } // namespace detail

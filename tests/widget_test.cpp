@@ -11,9 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
@@ -36,8 +34,7 @@ protected:
     // The drawing area as it is on screen, inside its frame.
     QImage OnScreen() {
         PictureBox& picture = window->Picture("Picture1");
-        return picture.grab(picture.contentsRect()).toImage().convertToFormat(
-            QImage::Format_RGB32);
+        return picture.grab(picture.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // The picture a window without a screen draws for an order.
@@ -47,7 +44,7 @@ protected:
         headless.form.Form_Load();
         headless.form.Command1_Click();
         return QImage(reinterpret_cast<const uchar*>(surface.Bits()), 433, 433,
-                      surface.BytesPerLine(), QImage::Format_RGBX8888)
+                      surface.BytesPerLine(), QImage::Format_RGB32)
             .convertToFormat(QImage::Format_RGB32);
     }
 
@@ -75,11 +72,11 @@ TEST_F(WindowTest, StartsWithItsTextsNoCurveAndTheFocusOnTheDrawingArea) {
 TEST_F(WindowTest, PlacesEveryControlWhereItsTwipsSay) {
     EXPECT_EQ(window->size(), QSize(559, 482));
     for (const ControlDescription& control : kForm1.controls) {
-        QWidget* widget = window->findChild<QWidget*>(QString::fromUtf8(control.name.data(),
-                                                                         control.name.size()));
+        QWidget* widget = window->findChild<QWidget*>(
+            QString::fromUtf8(control.name.data(), control.name.size()));
         ASSERT_NE(widget, nullptr) << control.name;
-        EXPECT_EQ(widget->geometry(), QRect(control.left / 15, control.top / 15,
-                                            control.width / 15, control.height / 15))
+        EXPECT_EQ(widget->geometry(), QRect(control.left / 15, control.top / 15, control.width / 15,
+                                            control.height / 15))
             << control.name;
     }
     EXPECT_EQ(window->Picture("Picture1").contentsRect().size(), QSize(433, 433));
@@ -90,13 +87,12 @@ TEST_F(WindowTest, PlacesEveryControlWhereItsTwipsSay) {
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInOrderAndPassesOverTheLabels) {
-    const std::vector<QWidget*> order = {
-        &window->Button("Command1"), &window->TextBox("Text1"), &window->Button("Command2"),
-        &window->Button("Command3"), &window->TextBox("Text2"), &window->Picture("Picture1")};
+    const std::vector<QWidget*> order = {&window->Button("Command1"), &window->TextBox("Text1"),
+                                         &window->Button("Command2"), &window->Button("Command3"),
+                                         &window->TextBox("Text2"),   &window->Picture("Picture1")};
     for (QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), expected)
-            << expected->objectName().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
     }
 }
 

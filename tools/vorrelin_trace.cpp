@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
 
     if (image) {
         const QImage png(reinterpret_cast<const uchar*>(image->Bits()), image->PixelWidth(),
-                         image->PixelHeight(), image->BytesPerLine(), QImage::Format_RGBX8888);
+                         image->PixelHeight(), image->BytesPerLine(), QImage::Format_RGB32);
         if (!png.save(QString::fromLocal8Bit(pngPath), "PNG")) {
             std::fprintf(stderr, "vorrelin-trace: cannot write %s\n", pngPath);
             return 1;

@@ -33,6 +33,7 @@ private:
 
     QImage image_;
     QElapsedTimer sinceShown_;
+    bool paintDue_ = false;
 };
 
 } // namespace vorrelin
