@@ -43,9 +43,10 @@ protected:
         HeadlessForm headless(surface, order);
         headless.form.Form_Load();
         headless.form.Command1_Click();
+        // A copy: the surface and its pixels end with this function.
         return QImage(reinterpret_cast<const uchar*>(surface.Bits()), 433, 433,
                       surface.BytesPerLine(), QImage::Format_RGB32)
-            .convertToFormat(QImage::Format_RGB32);
+            .copy();
     }
 
     void ClickDraw() {
