@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -136,6 +137,52 @@ TEST_F(WindowTest, ARunTimeErrorIsReportedAndTheProgramGoesOn) {
     window->TextBox("Text1").setText("4");
     ClickDraw();
     EXPECT_EQ(OnScreen(), Expected("4"));
+}
+
+// Waits up to five seconds for a condition, handling events meanwhile.
+bool WaitFor(const std::function<bool()>& condition) {
+    for (int i = 0; i < 500 && !condition(); ++i) {
+        QTest::qWait(10);
+    }
+    return condition();
+}
+
+// With a real QTimer: the orders go 1 to 6 and back in the order field, each drawn on screen,
+// and a stop ends the animation after one more drawing.
+TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
+    std::vector<QString> shown;
+    QObject::connect(&window->TextBox("Text1"), &QLineEdit::textChanged,
+                     [&](const QString& text) { shown.push_back(text); });
+    window->TextBox("Text2").setText("5");
+    QTest::mouseClick(&window->Button("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(window->Timer1().Ticking());
+    ASSERT_TRUE(WaitFor([&] { return shown.size() >= 12; }));
+    const std::vector<QString> cycle = {"1", "2", "3", "4", "5", "6", "5", "4", "3", "2", "1", "2"};
+    EXPECT_EQ(std::vector<QString>(shown.begin(), shown.begin() + 12), cycle);
+
+    QTest::mouseClick(&window->Button("Command3"), Qt::LeftButton);
+    const std::size_t atStop = shown.size();
+    ASSERT_TRUE(WaitFor([&] { return !window->Timer1().Ticking(); }));
+    QTest::qWait(50);
+    EXPECT_EQ(shown.size(), atStop + 1);
+    const QString last = window->TextBox("Text1").text();
+    EXPECT_EQ(OnScreen(), Expected(last.toUtf8().constData()));
+    EXPECT_TRUE(reported.empty());
+}
+
+// An interval of 0 raises no tick at all; a negative one is refused and reported, and the
+// timer is left as it was.
+TEST_F(WindowTest, AnIntervalOfZeroIsQuietAndANegativeOneIsRefused) {
+    window->TextBox("Text2").setText("0");
+    QTest::mouseClick(&window->Button("Command2"), Qt::LeftButton);
+    EXPECT_FALSE(window->Timer1().Ticking());
+    QTest::qWait(50);
+    EXPECT_EQ(window->TextBox("Text1").text(), "5");
+    window->TextBox("Text2").setText("-1");
+    QTest::mouseClick(&window->Button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(reported, std::vector<int>{RuntimeError::kInvalidPropertyValue});
+    EXPECT_FALSE(window->Timer1().Ticking());
+    EXPECT_EQ(window->Form().state.AutoLevel, 1);
 }
 
 // Without a test's own reporter, the user sees a message box in Japanese with the number.
