@@ -42,7 +42,7 @@ for n in 91 92 93 94 95 96 97 98 99; do
     fi
 done
 [ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
 wait_for xdpyinfo || fail "Xvfb did not start"
