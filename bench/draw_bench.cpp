@@ -3,6 +3,7 @@
 // curve generator alone sets), and a QPainter drawing every segment as its own drawLine with a
 // two-pixel pen on a QImage, the plain way to port the program.
 
+#include "platform/null_surface.h"
 #include "platform/raster_surface.h"
 #include "ui/headless_form.h"
 
@@ -19,18 +20,7 @@ using vorrelin::Colour;
 
 constexpr int kAreaPixels = 433;
 
-class NullSurface : public vorrelin::DrawingSurface {
-public:
-    void DrawWidth(std::int16_t) override {}
-    void BackColor(Colour) override {}
-    void Cls() override {}
-    void ScaleLeft(float) override {}
-    void ScaleTop(float) override {}
-    void ScaleWidth(float) override {}
-    void ScaleHeight(float) override {}
-    void Line(float, float, float, float, Colour) override {}
-    void Refresh() override {}
-};
+using vorrelin::NullSurface;
 
 class PainterSurface : public vorrelin::DrawingSurface {
 public:

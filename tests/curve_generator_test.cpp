@@ -109,23 +109,6 @@ TEST(CurveGenerator, DrawsWhatTheRecursionDraws) {
     }
 }
 
-// CurveRight of depth 2 from the origin with unit steps.
-TEST(CurveGenerator, RightPieceOfDepthTwo) {
-    Recorder recorder;
-    FormState state;
-    state.Level = 2;
-    state.Step = 1;
-    CurveGenerator<DrawingSurface>(state, recorder.surface).CurveRight();
-    const std::vector<Point> ends = {{1, 1}, {3, 1}, {4, 0}, {5, 1},  {4, 2},
-                                     {4, 4}, {5, 5}, {7, 5}, {8, 4},  {8, 2},
-                                     {7, 1}, {8, 0}, {9, 1}, {11, 1}, {12, 0}};
-    std::vector<Point> drawn;
-    for (const SurfaceOp& line : recorder.Lines()) {
-        drawn.emplace_back(line.x2, line.y2);
-    }
-    EXPECT_EQ(drawn, ends);
-}
-
 // An error at any segment leaves Level lowered by the pieces open at that moment, and the pen
 // at the end of the last segment drawn: checked for every segment of every depth-3 piece.
 TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {

@@ -240,15 +240,5 @@ TEST(DrawCommand, RedrawsTheSamePicture) {
     EXPECT_TRUE(std::equal(first.begin(), first.end(), surface.Bits()));
 }
 
-TEST(FormLoad, SetsTheLineWidthToTwo) {
-    Recorder recorder;
-    HeadlessForm window(recorder.surface, "5");
-    Form1& form = window.form;
-    PlainTextField& text1 = window.Text1;
-    form.Form_Load();
-    EXPECT_EQ(recorder.ops, (std::vector<SurfaceOp>{{.kind = Kind::DrawWidth, .width = 2}}));
-    EXPECT_EQ(text1.Text(), "5");
-}
-
 } // namespace
 } // namespace vorrelin

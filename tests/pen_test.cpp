@@ -75,27 +75,6 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     EXPECT_EQ(state.CurX, 2 * kRampLength + 1);
 }
 
-TEST(Pen, DrawsEverySegmentFromTheCurrentPointInSinglePrecision) {
-    Recorder recorder;
-    FormState state;
-    {
-        Pen<DrawingSurface> pen(state, recorder.surface);
-        pen.MoveTo(0.1, 2);
-        pen.LineBy(0, 0);
-        pen.LineBy(-3, 4);
-    }
-    const auto lines = recorder.Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(
-        lines[0],
-        (SurfaceOp{.kind = Kind::Line, .x1 = 0.1f, .y1 = 2, .x2 = 0.1f, .y2 = 2, .colour = kCyan}));
-    EXPECT_EQ(lines[1].x2, static_cast<float>(0.1 - 3));
-    EXPECT_EQ(lines[1].y2, 6);
-    EXPECT_EQ(state.CurX, 0.1 - 3);
-    EXPECT_EQ(state.CurY, 6);
-    EXPECT_EQ(state.SegmentCount, 2);
-}
-
 // A counter the pen never produces itself keeps the ramp's rules until it wraps.
 TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
     Recorder recorder;

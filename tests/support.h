@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/null_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/runtime_error.h"
 
@@ -45,7 +46,7 @@ struct Recorder {
 };
 
 // A surface that only counts, for drawings of millions of segments.
-struct CountingSurface : DrawingSurface {
+struct CountingSurface : NullSurface {
     std::size_t lines = 0;
     std::size_t refreshes = 0;
     float lastX = 0;
@@ -55,13 +56,6 @@ struct CountingSurface : DrawingSurface {
     float minY = 0;
     float maxY = 0;
 
-    void DrawWidth(std::int16_t) override {}
-    void BackColor(Colour) override {}
-    void Cls() override {}
-    void ScaleLeft(float) override {}
-    void ScaleTop(float) override {}
-    void ScaleWidth(float) override {}
-    void ScaleHeight(float) override {}
     void Line(float x1, float y1, float x2, float y2, Colour) override {
         if (lines++ == 0) {
             minX = maxX = x1;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/drawing_surface.h"
+
+namespace vorrelin {
+
+// A surface that takes every operation and draws nothing: what is left of a drawing's cost
+// without one is the curve's own.
+class NullSurface : public DrawingSurface {
+public:
+    void DrawWidth(std::int16_t) override {}
+    void BackColor(Colour) override {}
+    void Cls() override {}
+    void ScaleLeft(float) override {}
+    void ScaleTop(float) override {}
+    void ScaleWidth(float) override {}
+    void ScaleHeight(float) override {}
+    void Line(float, float, float, float, Colour) override {}
+    void Refresh() override {}
+};
+
+} // namespace vorrelin
