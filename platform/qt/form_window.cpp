@@ -70,7 +70,8 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
             Control(control.name).raise();
         }
     }
-    setFocusProxy(&Control(description.controls.front().name));
+    // The focus starts on the first control in tab order.
+    Control(description.controls.front().name).setFocus();
 }
 
 QRect FormWindow::Geometry(const ControlDescription& control) {
