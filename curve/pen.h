@@ -51,7 +51,8 @@ struct PenState {
     double y = 0;
     double count = 0;
     // The counter as an index into the ramp while it is a whole number 0..1536, as it always
-    // is from its first wrap on; -1 until then for any other value.
+    // is from its first wrap on; -1 until then for any other value. While it is an index, it
+    // alone is kept up to date.
     int ramp = -1;
 };
 
@@ -59,7 +60,7 @@ struct PenState {
 inline void StorePen(FormState& state, const PenState& at) {
     state.CurX = at.x;
     state.CurY = at.y;
-    state.SegmentCount = at.count;
+    state.SegmentCount = at.ramp >= 0 ? at.ramp : at.count;
 }
 
 // The pen: draws relative segments on a surface from the window's current point (CurX, CurY),
@@ -169,7 +170,10 @@ template <typename Surface>
                             detail::kRamp[static_cast<std::size_t>(at_.ramp)])) {
         return false;
     }
-    at_ = {nx, ny, at_.count + 1, at_.ramp + 1};
+    at_.x = nx;
+    at_.y = ny;
+    ++at_.ramp; // the count follows from it, when it is stored
+
     return true;
 }
 
@@ -189,20 +193,19 @@ template <typename Surface>
     StorePen(state, at);
     const double nx = at.x + dx;
     const double ny = at.y + dy;
+    const double count = at.ramp >= 0 ? at.ramp : at.count;
     const Colour colour =
-        at.ramp >= 0 ? detail::kRamp[static_cast<std::size_t>(at.ramp)] : PenColor(at.count);
+        at.ramp >= 0 ? detail::kRamp[static_cast<std::size_t>(at.ramp)] : PenColor(count);
     surface.Line(static_cast<float>(at.x), static_cast<float>(at.y), static_cast<float>(nx),
                  static_cast<float>(ny), colour);
     at.x = nx;
     at.y = ny;
-    at.count += 1;
-    at.ramp += at.ramp >= 0 ? 1 : 0;
-    if (at.count > kLastRampIndex) {
-        at.count = 0;
-    }
+    at.count = count + 1 > kLastRampIndex ? 0 : count + 1;
+    // An unusual counter becomes an index when it reaches 0, the only whole number it can
+    // reach in the ramp's range.
+    at.ramp = at.count == 0 ? 0 : at.ramp >= 0 ? at.ramp + 1 : -1;
     StorePen(state, at);
     if (at.count == 0) {
-        at.ramp = 0;
         surface.Refresh();
     }
     return at;

@@ -101,12 +101,14 @@ void RasterSurface::UpdateMapping() {
     Flush();
     penPixels_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio_)));
     const double centring = 0.5 - penPixels_ / 2.0;
-    xScale_ = width_ / static_cast<double>(scaleWidth_);
-    yScale_ = height_ / static_cast<double>(scaleHeight_);
-    xOffset_ = -scaleLeft_ * xScale_ + centring;
-    yOffset_ = -scaleTop_ * yScale_ + centring;
-    clearWidth_ = width_ - penPixels_ + 1;
-    clearHeight_ = height_ - penPixels_ + 1;
+    const double xScale = width_ / static_cast<double>(scaleWidth_);
+    const double yScale = height_ / static_cast<double>(scaleHeight_);
+    xScale_ = static_cast<float>(xScale);
+    yScale_ = static_cast<float>(yScale);
+    xOffset_ = static_cast<float>(-scaleLeft_ * xScale + centring);
+    yOffset_ = static_cast<float>(-scaleTop_ * yScale + centring);
+    clearWidth_ = static_cast<float>(width_ - penPixels_ + 1);
+    clearHeight_ = static_cast<float>(height_ - penPixels_ + 1);
     lastX_ = std::numeric_limits<float>::quiet_NaN();
     lastY_ = std::numeric_limits<float>::quiet_NaN();
 }
@@ -135,10 +137,16 @@ void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std
         lastY_ = std::numeric_limits<float>::quiet_NaN();
     }
 
-    double x1 = fromX * xScale_ + xOffset_;
-    double y1 = fromY * yScale_ + yOffset_;
-    double x2 = toX * xScale_ + xOffset_;
-    double y2 = toY * yScale_ + yOffset_;
+    // Mapped in single precision, as the short lines are, so that both ways put a point on
+    // the same pixel; in double only where single precision overflows.
+    const auto map = [](float value, float scale, float offset) {
+        const float mapped = value * scale + offset;
+        return std::isfinite(mapped) ? double{mapped} : double{value} * scale + offset;
+    };
+    double x1 = map(fromX, xScale_, xOffset_);
+    double y1 = map(fromY, yScale_, yOffset_);
+    double x2 = map(toX, xScale_, xOffset_);
+    double y2 = map(toY, yScale_, yOffset_);
 
     // Pen positions a whole pen width outside the image leave no mark; a line that reaches
     // that far is cut to the part that can. The bounds keep the integer conversions exact.

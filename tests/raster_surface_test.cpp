@@ -112,6 +112,10 @@ TEST(RasterSurface, ClipsLinesThatReachPastTheImage) {
     surface.Line(std::numeric_limits<float>::quiet_NaN(), 0, 5, 5, kGreen);
     EXPECT_TRUE(PixelsOf(surface, kGreen).empty());
     surface.Line(-100, -100, 4662, 4662, kGreen);
+    surface.ScaleLeft(0);       // 433,000 pixels to a unit: the far end overflows single precision,
+    surface.ScaleWidth(0.001f); // and the line still crosses the image
+    surface.Line(0, 1000, 3e38f, 1000, kRed);
+    EXPECT_EQ(surface.PixelAt(kArea - 1, 211), kRed);
     EXPECT_EQ(surface.PixelAt(0, 0), kGreen);
     EXPECT_EQ(surface.PixelAt(kArea - 1, kArea - 1), kGreen);
 }
