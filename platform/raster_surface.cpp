@@ -27,6 +27,7 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
       ratio_(devicePixelRatio),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               ToPixel(kInitialBackColor)),
+      // Before the program sets a coordinate system the units are twips.
       scaleWidth_(static_cast<float>(logicalWidth * kTwipsPerPixel)),
       scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)) {
     UpdateMapping();

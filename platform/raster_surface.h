@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/drawing_surface.h"
+#include "platform/window_description.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -23,8 +24,6 @@ class RasterSurface : public DrawingSurface {
 public:
     // The colour the area shows until its first Cls: the usual face colour of a dialog.
     static constexpr Colour kInitialBackColor = 0xF0F0F0;
-    // Before the program sets a coordinate system the units are twips, 15 to a logical pixel.
-    static constexpr int kTwipsPerPixel = 15;
 
     RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
 

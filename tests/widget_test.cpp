@@ -2,6 +2,7 @@
 // on the draw button and a run-time error, all through real widgets and events.
 
 #include "platform/raster_surface.h"
+#include "ui/form1_description.h"
 #include "ui/form1_window.h"
 #include "ui/headless_form.h"
 

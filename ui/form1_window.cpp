@@ -1,5 +1,7 @@
 #include "ui/form1_window.h"
 
+#include "ui/form1_description.h"
+
 #include <QIcon>
 
 namespace vorrelin {

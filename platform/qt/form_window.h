@@ -2,7 +2,7 @@
 
 #include "platform/qt/picture_box.h"
 #include "platform/runtime_error.h"
-#include "ui/window_description.h"
+#include "platform/window_description.h"
 
 #include <QLabel>
 #include <QLineEdit>

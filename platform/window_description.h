@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vorrelin {
+
+// A window as data: what the platform builds it from. Positions and sizes are in twips,
+// 1/1440 inch, from the top-left corner of the client area; 15 twips make a logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind { PictureBox, CommandButton, TextBox, Label };
+
+struct ControlDescription {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view text; // caption or initial text
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct WindowDescription {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth;
+    int clientHeight;
+    // In tab order; labels take no focus and are passed over.
+    std::array<ControlDescription, 8> controls;
+};
+
+} // namespace vorrelin
