@@ -7,6 +7,7 @@
 #include "ui/headless_form.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -187,6 +188,37 @@ TEST_F(WindowTest, AnIntervalOfZeroIsQuietAndANegativeOneIsRefused) {
     EXPECT_EQ(reported, std::vector<int>{RuntimeError::kInvalidPropertyValue});
     EXPECT_FALSE(window->Timer1().Ticking());
     EXPECT_EQ(window->Form().state.AutoLevel, 1);
+}
+
+// Order 11 refreshes 10,915 times in a fraction of a second; the screen gets a paint at most
+// once a frame during the drawing, and the finished picture after it.
+TEST_F(WindowTest, RefreshesReachTheScreenAtMostOnceAFrame) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    PictureBox& picture = window->Picture("Picture1");
+    picture.installEventFilter(&counter);
+    window->TextBox("Text1").setText("11");
+    QElapsedTimer clock;
+    clock.start();
+    ClickDraw();
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_GE(counter.paints, 2);
+    EXPECT_LE(counter.paints, elapsed / 16 + 3);
+    EXPECT_EQ(OnScreen(), Expected("11"));
+}
+
+// A handler is never run inside another: an event dispatched while one runs is dropped.
+TEST_F(WindowTest, DispatchesOneHandlerAtATime) {
+    int inner = 0;
+    window->Dispatch([&] { window->Dispatch([&] { ++inner; }); });
+    EXPECT_EQ(inner, 0);
+    window->Dispatch([&] { ++inner; });
+    EXPECT_EQ(inner, 1);
 }
 
 // Without a test's own reporter, the user sees a message box in Japanese with the number.
