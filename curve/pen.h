@@ -103,8 +103,8 @@ private:
 
 namespace detail {
 
-// PenColor of every whole count 0..1536, worked out by the compiler: the counter holds one of
-// those whenever the pen draws, and the lookup saves six band tests per segment.
+// PenColor of every whole count 0..1536, worked out by the compiler: a drawing's counter is
+// always one of those, and the lookup saves six band tests per segment.
 inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     std::array<Colour, kRampLength> ramp{};
     for (std::size_t count = 0; count < ramp.size(); ++count) {
