@@ -1,3 +1,4 @@
+#include "curve/pen.h"
 #include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/runtime_error.h"
@@ -144,6 +145,19 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
             EXPECT_EQ(e.Number(), RuntimeError::kInvalidPropertyValue);
         }
     }
+}
+
+// From order 10 on every segment is a dot at (0, 0): the picture is one square in the colour
+// of the last of the 4^11 segments, on black.
+TEST(RasterSurface, OrderTenIsOneDotInTheLastColour) {
+    RasterSurface surface(kArea, kArea);
+    HeadlessForm window(surface, "10");
+    window.form.Form_Load();
+    window.form.Command1_Click();
+    const Colour last = PenColor(static_cast<double>(((std::int64_t{4} << 20) - 1) % kRampLength));
+    const std::set<std::pair<int, int>> dot = {{9, 9}, {10, 9}, {9, 10}, {10, 10}};
+    EXPECT_EQ(PixelsOf(surface, last), dot);
+    EXPECT_EQ(PixelsOf(surface, kBlack).size(), std::size_t{kArea * kArea} - dot.size());
 }
 
 // The shortcuts for the short lines of high orders must draw what the general path draws:
