@@ -3,7 +3,6 @@
 #include "platform/drawing_surface.h"
 #include "platform/window_description.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

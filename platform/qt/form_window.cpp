@@ -1,5 +1,6 @@
 #include "platform/qt/form_window.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <optional>
 #include <stdexcept>
@@ -96,10 +97,6 @@ QPushButton& FormWindow::Button(std::string_view name) const {
 QLineEdit& FormWindow::TextBox(std::string_view name) const {
     return dynamic_cast<QLineEdit&>(Control(name));
 }
-QLabel& FormWindow::Label(std::string_view name) const {
-    return dynamic_cast<QLabel&>(Control(name));
-}
-
 // After the handler the drawing areas are repainted, so that what it drew since its last
 // refresh reaches the screen; then its error, if it ended with one, is reported.
 void FormWindow::Dispatch(const std::function<void()>& handler) {

@@ -4,7 +4,6 @@
 #include "platform/runtime_error.h"
 #include "platform/window_description.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -30,7 +29,6 @@ public:
     PictureBox& Picture(std::string_view name) const;
     QPushButton& Button(std::string_view name) const;
     QLineEdit& TextBox(std::string_view name) const;
-    QLabel& Label(std::string_view name) const;
 
     // Runs a handler as the event it handles; events that arrive meanwhile (while an error
     // report is open, say) are dropped.
