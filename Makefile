@@ -1,6 +1,6 @@
 # make run    builds the program and opens its window
 # make test   builds everything and runs every test: once as built, once under AddressSanitizer
-#             and UndefinedBehaviorSanitizer (with clang, which also builds the fuzz target)
+#             and UndefinedBehaviorSanitizer (with clang)
 # Both first install whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2

@@ -1,7 +1,6 @@
 #include "curve/curve_generator.h"
 #include "support.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -9,102 +8,77 @@
 namespace vorrelin {
 namespace {
 
+using testing::ErrorOf;
 using testing::Recorder;
-using Kind = SurfaceOp::Kind;
 using Point = std::pair<float, float>;
 
-// The four procedures written out as the plain recursion they are, with the shared depth
-// counter, as an independent account of what the generator must draw. It records each
-// segment's move and the Level at the moment that segment is drawn.
+// The four procedures, each with its table of seven actions: calls at positions 1, 3, 5 and 7,
+// and segments, in units of h, at 2, 4 and 6.
+using Generator = CurveGenerator<DrawingSurface>;
+enum Procedure { kUp, kLeft, kDown, kRight };
+const struct {
+    const char* name;
+    void (Generator::*procedure)();
+    Procedure calls[4];
+    Point segments[3];
+} kProcedures[] = {
+    {"CurveUp", &Generator::CurveUp, {kUp, kRight, kLeft, kUp}, {{1, -1}, {0, -2}, {-1, -1}}},
+    {"CurveLeft", &Generator::CurveLeft, {kLeft, kUp, kDown, kLeft}, {{-1, -1}, {-2, 0}, {-1, 1}}},
+    {"CurveDown", &Generator::CurveDown, {kDown, kLeft, kRight, kDown}, {{-1, 1}, {0, 2}, {1, 1}}},
+    {"CurveRight", &Generator::CurveRight, {kRight, kDown, kUp, kRight}, {{1, 1}, {2, 0}, {1, -1}}}};
+
+// The procedures as the plain recursion they are, with the shared depth counter: an independent
+// account of what the generator must draw. It records each segment's move and the Level at the
+// moment that segment is drawn.
 struct Model {
     int level;
-    int h;
+    float h;
     std::vector<Point> moves;
     std::vector<int> levels;
 
-    void Segment(int dx, int dy) {
-        moves.emplace_back(static_cast<float>(dx), static_cast<float>(dy));
-        levels.push_back(level);
-    }
-    void Up() {
-        if (level <= 0)
+    void Draw(Procedure procedure) {
+        if (level <= 0) {
             return;
+        }
         --level;
-        Up(), Segment(h, -h), Right(), Segment(0, -2 * h), Left(), Segment(-h, -h), Up();
-        ++level;
-    }
-    void Left() {
-        if (level <= 0)
-            return;
-        --level;
-        Left(), Segment(-h, -h), Up(), Segment(-2 * h, 0), Down(), Segment(-h, h), Left();
-        ++level;
-    }
-    void Down() {
-        if (level <= 0)
-            return;
-        --level;
-        Down(), Segment(-h, h), Left(), Segment(0, 2 * h), Right(), Segment(h, h), Down();
-        ++level;
-    }
-    void Right() {
-        if (level <= 0)
-            return;
-        --level;
-        Right(), Segment(h, h), Down(), Segment(2 * h, 0), Up(), Segment(h, -h), Right();
+        for (int i = 0; i < 4; ++i) {
+            Draw(kProcedures[procedure].calls[i]);
+            if (i < 3) {
+                const Point unit = kProcedures[procedure].segments[i];
+                moves.emplace_back(unit.first * h, unit.second * h);
+                levels.push_back(level);
+            }
+        }
         ++level;
     }
 };
-
-using Procedure = void (CurveGenerator<DrawingSurface>::*)();
-struct ProcedureCase {
-    const char* name;
-    Procedure procedure;
-    void (Model::*model)();
-};
-
-const ProcedureCase kProcedures[] = {
-    {"CurveUp", &CurveGenerator<DrawingSurface>::CurveUp, &Model::Up},
-    {"CurveLeft", &CurveGenerator<DrawingSurface>::CurveLeft, &Model::Left},
-    {"CurveDown", &CurveGenerator<DrawingSurface>::CurveDown, &Model::Down},
-    {"CurveRight", &CurveGenerator<DrawingSurface>::CurveRight, &Model::Right},
-};
-
-std::vector<Point> Moves(const std::vector<SurfaceOp>& lines) {
-    std::vector<Point> moves;
-    for (const SurfaceOp& line : lines) {
-        moves.emplace_back(line.x2 - line.x1, line.y2 - line.y1);
-    }
-    return moves;
-}
 
 // Every procedure at every depth up to 6 draws exactly the model's segments, each starting
 // where the last one ended, and leaves Level and Step as they were.
 TEST(CurveGenerator, DrawsWhatTheRecursionDraws) {
-    for (const ProcedureCase& c : kProcedures) {
+    for (const Procedure procedure : {kUp, kLeft, kDown, kRight}) {
+        const auto& c = kProcedures[procedure];
         for (int depth = -2; depth <= 6; ++depth) {
             Recorder recorder;
-            FormState state;
-            state.Level = static_cast<std::int16_t>(depth);
-            state.Step = 3;
-            state.CurX = 100;
-            state.CurY = 200;
-            CurveGenerator<DrawingSurface> curve(state, recorder.surface);
+            FormState state{
+                .CurX = 100, .CurY = 200, .Level = static_cast<std::int16_t>(depth), .Step = 3};
+            Generator curve(state, recorder.surface);
             (curve.*c.procedure)();
 
             Model model{depth, 3, {}, {}};
-            (model.*c.model)();
+            model.Draw(procedure);
             const auto lines = recorder.Lines();
-            ASSERT_EQ(Moves(lines), model.moves) << c.name << " at depth " << depth;
+            ASSERT_EQ(lines.size(), model.moves.size()) << c.name << " " << depth;
             Point at{100, 200};
-            for (const SurfaceOp& line : lines) {
-                ASSERT_EQ(Point(line.x1, line.y1), at) << c.name << " at depth " << depth;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const SurfaceOp& line = lines[i];
+                ASSERT_EQ(Point(line.x1, line.y1), at) << c.name << " " << depth << " " << i;
                 at = {line.x2, line.y2};
+                ASSERT_EQ(Point(line.x2 - line.x1, line.y2 - line.y1), model.moves[i]);
             }
             EXPECT_EQ(state.Level, depth);
             EXPECT_EQ(state.Step, 3);
             EXPECT_EQ(Point(state.CurX, state.CurY), at);
-            EXPECT_EQ(state.SegmentCount, static_cast<double>(lines.size() % kRampLength));
         }
     }
 }
@@ -112,53 +86,52 @@ TEST(CurveGenerator, DrawsWhatTheRecursionDraws) {
 // An error at any segment leaves Level lowered by the pieces open at that moment, and the pen
 // at the end of the last segment drawn: checked for every segment of every depth-3 piece.
 TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
-    for (const ProcedureCase& c : kProcedures) {
+    for (const Procedure procedure : {kUp, kLeft, kDown, kRight}) {
+        const auto& c = kProcedures[procedure];
         Model model{3, 5, {}, {}};
-        (model.*c.model)();
+        model.Draw(procedure);
+        Point at{0, 0};
         for (std::size_t failing = 0; failing < model.moves.size(); ++failing) {
             Recorder recorder;
-            recorder.refuseKind = Kind::Line;
+            recorder.refuseKind = SurfaceOp::Kind::Line;
             recorder.refuseAt = failing + 1;
-            FormState state;
-            state.Level = 3;
-            state.Step = 5;
-            CurveGenerator<DrawingSurface> curve(state, recorder.surface);
-            EXPECT_THROW((curve.*c.procedure)(), RuntimeError);
+            FormState state{.Level = 3, .Step = 5};
+            Generator curve(state, recorder.surface);
+            EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }),
+                      RuntimeError::kInvalidPropertyValue);
             ASSERT_EQ(state.Level, model.levels[failing]) << c.name << " segment " << failing;
-            float x = 0;
-            float y = 0;
-            for (std::size_t i = 0; i < failing; ++i) {
-                x += model.moves[i].first;
-                y += model.moves[i].second;
-            }
-            ASSERT_EQ(Point(state.CurX, state.CurY), Point(x, y)) << c.name << " " << failing;
+            ASSERT_EQ(Point(state.CurX, state.CurY), at) << c.name << " segment " << failing;
             ASSERT_EQ(state.SegmentCount, static_cast<double>(failing));
+            at = {at.first + model.moves[failing].first, at.second + model.moves[failing].second};
         }
     }
 }
 
+// A surface that takes every line by its quick path, as the raster takes short ones: the pen
+// then keeps its point to itself until something writes it back.
+struct QuickSurface : NullSurface {
+    bool QuickLine(float, float, float, float, Colour) { return true; }
+};
+
 // The straight segment's 2h is formed when it is reached: after the first diagonal, before
-// the straight segment is drawn. A negated -32768 overflows too.
+// the straight segment is drawn, with the pen written back at the diagonal's end.
 TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
-    struct Case {
-        Procedure procedure;
+    using Quick = CurveGenerator<QuickSurface>;
+    const struct {
+        void (Quick::*procedure)();
         std::int16_t step;
-    };
-    for (const Case c : {Case{&CurveGenerator<DrawingSurface>::CurveRight, 16384},
-                         Case{&CurveGenerator<DrawingSurface>::CurveLeft, -16384},
-                         Case{&CurveGenerator<DrawingSurface>::CurveRight, -32768}}) {
-        Recorder recorder;
-        FormState state;
-        state.Level = 1;
-        state.Step = c.step;
-        CurveGenerator<DrawingSurface> curve(state, recorder.surface);
-        try {
-            (curve.*c.procedure)();
-            FAIL() << "no overflow for step " << c.step;
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.Number(), RuntimeError::kOverflow);
-        }
-        EXPECT_EQ(recorder.Lines().size(), 1u) << c.step;
+        Point diagonal;
+    } cases[] = {{&Quick::CurveRight, 16384, {16384, 16384}},
+                 {&Quick::CurveDown, 16384, {-16384, 16384}},
+                 {&Quick::CurveLeft, -16384, {16384, 16384}},
+                 {&Quick::CurveRight, -32768, {-32768, -32768}}};
+    for (const auto& c : cases) {
+        QuickSurface surface;
+        FormState state{.Level = 1, .Step = c.step};
+        Quick curve(state, surface);
+        EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }), RuntimeError::kOverflow) << c.step;
+        EXPECT_EQ(Point(state.CurX, state.CurY), c.diagonal) << c.step;
+        EXPECT_EQ(state.SegmentCount, 1);
         EXPECT_EQ(state.Level, 0);
     }
 }

@@ -7,54 +7,55 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace vorrelin::testing {
 
-// A recording surface whose operations land in `ops`, and which refuses the n-th operation of
-// one kind (counting from 1) with a run-time error, when told to.
+// The number of the run-time error an operation raises, 0 for none.
+int ErrorOf(auto&& operation) {
+    try {
+        operation();
+    } catch (const RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// A surface that keeps every operation it takes, and refuses the n-th of one kind (counting
+// from 1) with error 380 when told to. A drawing far larger than any test asks for is cut
+// short, so that a fault that makes one fails fast instead of filling the memory.
 struct Recorder {
+    static constexpr std::size_t kMostOperations = 10'000'000;
+
     std::vector<SurfaceOp> ops;
     std::optional<SurfaceOp::Kind> refuseKind;
     std::size_t refuseAt = 1;
-    int refusal = RuntimeError::kInvalidPropertyValue;
     std::size_t seen = 0;
 
     RecordingSurface surface{[this](const SurfaceOp& op) {
         if (refuseKind == op.kind && ++seen == refuseAt) {
-            throw RuntimeError(refusal, "refused");
+            throw RuntimeError::InvalidPropertyValue();
+        }
+        if (ops.size() == kMostOperations) {
+            throw std::length_error("a runaway drawing");
         }
         ops.push_back(op);
     }};
 
     std::vector<SurfaceOp> Lines() const {
         std::vector<SurfaceOp> lines;
-        for (const SurfaceOp& op : ops) {
-            if (op.kind == SurfaceOp::Kind::Line) {
-                lines.push_back(op);
-            }
-        }
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(lines),
+                     [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::Line; });
         return lines;
-    }
-    std::size_t Count(SurfaceOp::Kind kind) const {
-        std::size_t n = 0;
-        for (const SurfaceOp& op : ops) {
-            n += op.kind == kind ? 1 : 0;
-        }
-        return n;
     }
 };
 
-// A surface that only counts, for drawings of millions of segments.
+// A surface that only counts lines and keeps their bounds, for drawings of millions of
+// segments.
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
-    std::size_t refreshes = 0;
-    float lastX = 0;
-    float lastY = 0;
-    float minX = 0;
-    float maxX = 0;
-    float minY = 0;
-    float maxY = 0;
+    float lastX = 0, lastY = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
 
     void Line(float x1, float y1, float x2, float y2, Colour) override {
         if (lines++ == 0) {
@@ -68,7 +69,6 @@ struct CountingSurface : NullSurface {
         lastX = x2;
         lastY = y2;
     }
-    void Refresh() override { ++refreshes; }
 };
 
 } // namespace vorrelin::testing
