@@ -3,8 +3,8 @@
 // of the window, above all of the 174,658 refreshes of the drawing, most of them merged.
 
 #include "platform/raster_surface.h"
-#include "ui/form1_window.h"
 #include "ui/headless_form.h"
+#include "ui/qt/form1_window.h"
 
 #include <QApplication>
 #include <QPushButton>

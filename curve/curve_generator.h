@@ -2,6 +2,7 @@
 
 #include "curve/form_state.h"
 #include "curve/pen.h"
+#include "platform/compiler.h"
 #include "platform/runtime_error.h"
 
 #include <array>
@@ -107,7 +108,7 @@ inline std::array<std::array<Stride, 3>, 4> Strides(std::int16_t h) {
 
 // Raises the overflow error of a join too long for 16 bits, with the pen written back first.
 // Out of line, and given the pen by value, so that the segment loop holds no call to it.
-[[noreturn, gnu::noinline, gnu::cold]] inline void Overflow(FormState& state, PenState at) {
+[[noreturn]] VORRELIN_COLD inline void Overflow(FormState& state, PenState at) {
     StorePen(state, at);
     throw RuntimeError::Overflow();
 }

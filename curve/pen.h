@@ -1,6 +1,7 @@
 #pragma once
 
 #include "curve/form_state.h"
+#include "platform/compiler.h"
 #include "platform/conversions.h"
 #include "platform/drawing_surface.h"
 
@@ -91,7 +92,7 @@ public:
 
 private:
     bool QuickLineBy(double dx, double dy);
-    [[gnu::noinline]] static PenState RareLineBy(FormState& state, Surface& surface, PenState at,
+    VORRELIN_NOINLINE static PenState RareLineBy(FormState& state, Surface& surface, PenState at,
                                                  double dx, double dy);
     static PenState FullLineBy(FormState& state, Surface& surface, PenState at, double dx,
                                double dy);
@@ -146,7 +147,7 @@ void Pen<Surface>::MoveTo(double x, double y) {
 // then advances the counter; each time it wraps to 0 the picture so far goes on screen. If the
 // surface refuses the line, the pen has not moved and the counter has not advanced.
 template <typename Surface>
-[[gnu::always_inline]] inline void Pen<Surface>::LineBy(double dx, double dy) {
+VORRELIN_ALWAYS_INLINE void Pen<Surface>::LineBy(double dx, double dy) {
     if constexpr (detail::HasQuickLine<Surface>) {
         if (!QuickLineBy(dx, dy)) {
             at_ = RareLineBy(state_, surface_, at_, dx, dy);
@@ -158,7 +159,7 @@ template <typename Surface>
 
 // The common segment: a ramp colour, no wrap, and a line the surface draws without help.
 template <typename Surface>
-[[gnu::always_inline]] inline bool Pen<Surface>::QuickLineBy(double dx, double dy) {
+VORRELIN_ALWAYS_INLINE bool Pen<Surface>::QuickLineBy(double dx, double dy) {
     // A ramp index of -1 (an unusual counter) or 1536 (a wrap and a refresh) is not common.
     if (static_cast<unsigned>(at_.ramp) >= kRampLength - 1) {
         return false;
@@ -188,8 +189,8 @@ PenState Pen<Surface>::RareLineBy(FormState& state, Surface& surface, PenState a
 
 // The whole segment, with every call it may need.
 template <typename Surface>
-[[gnu::always_inline]] inline PenState Pen<Surface>::FullLineBy(FormState& state, Surface& surface,
-                                                                PenState at, double dx, double dy) {
+VORRELIN_ALWAYS_INLINE PenState Pen<Surface>::FullLineBy(FormState& state, Surface& surface,
+                                                         PenState at, double dx, double dy) {
     StorePen(state, at);
     const double nx = at.x + dx;
     const double ny = at.y + dy;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 
 namespace vorrelin {
 
@@ -81,7 +82,7 @@ bool IsBlank(char c) {
 
 // Exponents are capped at this while they are read: a larger one already puts any number far
 // outside the double range, and the cap keeps the arithmetic from overflowing.
-constexpr long kExponentBound = 100'000'000;
+constexpr std::int64_t kExponentBound = 100'000'000;
 
 // Appends the digits at the reading position to `out` and returns how many there were.
 std::size_t ReadDigits(PrefixReader& reader, std::string& out) {
@@ -125,10 +126,10 @@ double NumericPrefix(std::string_view text) {
     // The decimal exponent of the leading significant digit, so that a value that from_chars
     // finds out of range can be told apart: too large is the overflow error, too small is 0.
     const std::size_t wholeZeros = std::min(whole.find_first_not_of('0'), whole.size());
-    long magnitude = static_cast<long>(whole.size() - wholeZeros) - 1;
+    auto magnitude = static_cast<std::int64_t>(whole.size() - wholeZeros) - 1;
     if (wholeZeros == whole.size()) {
-        magnitude =
-            -1 - static_cast<long>(std::min(fraction.find_first_not_of('0'), fraction.size()));
+        magnitude = -1 - static_cast<std::int64_t>(
+                             std::min(fraction.find_first_not_of('0'), fraction.size()));
     }
 
     const char marker = reader.Peek();
@@ -143,7 +144,7 @@ double NumericPrefix(std::string_view text) {
         const std::size_t signLength = exponent.size();
         if (ReadDigits(reader, exponent) > 0) {
             number += exponent;
-            long exponentValue = 0;
+            std::int64_t exponentValue = 0;
             for (const char digit : std::string_view(exponent).substr(signLength)) {
                 exponentValue = std::min(exponentValue * 10 + (digit - '0'), kExponentBound);
             }

@@ -1,5 +1,6 @@
 #include "platform/raster_surface.h"
 
+#include "platform/layout.h"
 #include "platform/runtime_error.h"
 
 #include <algorithm>
@@ -19,17 +20,41 @@ void RequireFinite(float value) {
     }
 }
 
+int DevicePixels(int logical, double ratio) {
+    return std::max(1, static_cast<int>(std::lround(logical * ratio)));
+}
+
 } // namespace
 
 RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio)
-    : width_(std::max(1, static_cast<int>(std::lround(logicalWidth * devicePixelRatio)))),
-      height_(std::max(1, static_cast<int>(std::lround(logicalHeight * devicePixelRatio)))),
-      ratio_(devicePixelRatio),
+    : logicalWidth_(logicalWidth), logicalHeight_(logicalHeight),
+      width_(DevicePixels(logicalWidth, devicePixelRatio)),
+      height_(DevicePixels(logicalHeight, devicePixelRatio)), ratio_(devicePixelRatio),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               ToPixel(kInitialBackColor)),
       // Before the program sets a coordinate system the units are twips.
       scaleWidth_(static_cast<float>(logicalWidth * kTwipsPerPixel)),
       scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)) {
+    UpdateMapping();
+}
+
+// Each new pixel takes the colour of the old pixel under its top-left corner.
+void RasterSurface::ChangeDensity(double devicePixelRatio) {
+    Flush();
+    const int width = DevicePixels(logicalWidth_, devicePixelRatio);
+    const int height = DevicePixels(logicalHeight_, devicePixelRatio);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* from = pixels_.data() + std::ptrdiff_t{y} * height_ / height * width_;
+        for (int x = 0; x < width; ++x) {
+            pixels[static_cast<std::size_t>(y) * width + x] =
+                from[std::ptrdiff_t{x} * width_ / width];
+        }
+    }
+    pixels_ = std::move(pixels);
+    width_ = width;
+    height_ = height;
+    ratio_ = devicePixelRatio;
     UpdateMapping();
 }
 
@@ -235,7 +260,7 @@ void RasterSurface::Stamp(int x, int y, std::uint32_t pixel) {
 Colour RasterSurface::PixelAt(int x, int y) {
     Flush();
     const std::uint32_t pixel = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return __builtin_bswap32(pixel) >> 8;
+    return ByteSwap32(pixel) >> 8;
 }
 
 } // namespace vorrelin

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/compiler.h"
 #include "platform/drawing_surface.h"
-#include "platform/window_description.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +25,10 @@ public:
     static constexpr Colour kInitialBackColor = 0xF0F0F0;
 
     RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
+
+    // Moves the image to a screen of another density: the picture is kept, resampled to the new
+    // number of pixels, and what is drawn from now on has the new resolution.
+    void ChangeDensity(double devicePixelRatio);
 
     void DrawWidth(std::int16_t pixels) override;
     void BackColor(Colour colour) override;
@@ -65,6 +69,8 @@ private:
     void DrawPath(float x1, float y1, float x2, float y2, std::uint32_t pixel);
     bool ClipToImage(double& x1, double& y1, double& x2, double& y2) const;
 
+    int logicalWidth_;
+    int logicalHeight_;
     int width_;
     int height_;
     double ratio_;
@@ -110,7 +116,7 @@ namespace detail {
 // The program's colour (red in the low byte) as an opaque pixel (red in the third byte): the
 // colour moved up a byte, its bytes swapped, and 255 on top.
 constexpr std::uint32_t ToPixel(Colour colour) {
-    return 0xFF000000 | __builtin_bswap32(colour << 8);
+    return 0xFF000000 | ByteSwap32(colour << 8);
 }
 
 } // namespace detail
@@ -119,8 +125,8 @@ constexpr std::uint32_t ToPixel(Colour colour) {
 // ends in the pixel it starts in or the next one, and from order 10 on every one has length
 // zero: such a line is one or two pen squares, found from the remembered end of the last line
 // and drawn without the general path's mapping, clipping and stepping. Calls nothing.
-[[gnu::always_inline]] inline bool RasterSurface::QuickLine(float x1, float y1, float x2, float y2,
-                                                            Colour colour) {
+VORRELIN_ALWAYS_INLINE bool RasterSurface::QuickLine(float x1, float y1, float x2, float y2,
+                                                     Colour colour) {
     // Everything is read before the first pixel is written: the compiler cannot tell that
     // writing a pixel leaves the surface's own integers alone.
     const int lastColumn = lastColumn_;
@@ -153,8 +159,8 @@ inline void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour c
 }
 
 // The pen square's top-left pixel for a user point, if the whole square lies on the image.
-[[gnu::always_inline]] inline bool RasterSurface::SquareClearOfEdges(float x, float y, int& column,
-                                                                     int& row) const {
+VORRELIN_ALWAYS_INLINE bool RasterSurface::SquareClearOfEdges(float x, float y, int& column,
+                                                              int& row) const {
     const float left = x * xScale_ + xOffset_;
     const float top = y * yScale_ + yOffset_;
     if (!(left >= 0 && top >= 0 && left < clearWidth_ && top < clearHeight_)) {
@@ -166,8 +172,7 @@ inline void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour c
 }
 
 // A pen square that lies wholly on the image; the common width of two pixels is four stores.
-[[gnu::always_inline]] inline void RasterSurface::StampClear(int column, int row,
-                                                             std::uint32_t pixel) {
+VORRELIN_ALWAYS_INLINE void RasterSurface::StampClear(int column, int row, std::uint32_t pixel) {
     const std::ptrdiff_t width = width_;
     const int pen = penPixels_;
     std::uint32_t* line = pixels_.data() + row * width + column;

@@ -8,10 +8,7 @@
 
 namespace vorrelin {
 
-// A timer that raises its Timer event every Interval milliseconds while it is enabled and its
-// interval is positive; with an interval of 0 it raises nothing. A negative interval is
-// refused with the invalid property value error. Writing Interval or Enabled while it runs
-// starts its period afresh.
+// The timer as the program uses it: it raises its Timer event every Interval milliseconds.
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -20,50 +17,74 @@ public:
     virtual void Enabled(bool enabled) = 0;
 };
 
-// A timer without a clock: time passes when the owner says so. Ticks that fall due together
-// merge into one, as they do when a drawing keeps the window busy.
-class ManualTimer : public Timer {
+// The rules of the program's timer, over a clock that a window system runs: it ticks while it
+// is enabled and its interval is positive, so an interval of 0 raises nothing; a negative
+// interval is refused with the invalid property value error; writing Interval or Enabled
+// starts the period afresh. It is enabled from the start. Ticks that fall due while a handler
+// runs arrive as one, as every window system here delivers them.
+class ClockTimer : public Timer {
 public:
-    explicit ManualTimer(std::function<void()> onTimer = {}) : onTimer_(std::move(onTimer)) {}
-
-    void Interval(std::int32_t milliseconds) override {
+    void Interval(std::int32_t milliseconds) final {
         if (milliseconds < 0) {
             throw RuntimeError::InvalidPropertyValue();
         }
         interval_ = milliseconds;
-        sinceTick_ = 0;
+        Restart();
     }
-    void Enabled(bool enabled) override {
+    void Enabled(bool enabled) final {
         enabled_ = enabled;
-        sinceTick_ = 0;
+        Restart();
     }
 
     std::int32_t Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }
     bool Ticking() const { return enabled_ && interval_ > 0; }
 
-    // Lets `milliseconds` pass; raises one Timer event if at least one period ended.
-    // Returns whether it did.
+protected:
+    // Starts the clock, or starts its period afresh, to tick every `milliseconds`.
+    virtual void StartClock(std::int32_t milliseconds) = 0;
+    virtual void StopClock() = 0;
+
+private:
+    void Restart() {
+        if (Ticking()) {
+            StartClock(interval_);
+        } else {
+            StopClock();
+        }
+    }
+
+    std::int32_t interval_ = 0;
+    bool enabled_ = true;
+};
+
+// A timer whose clock runs when its owner says so, for a window without a screen.
+class ManualTimer : public ClockTimer {
+public:
+    explicit ManualTimer(std::function<void()> onTimer = {}) : onTimer_(std::move(onTimer)) {}
+
+    // Lets `milliseconds` pass; raises one Timer event if at least one period ended, however
+    // many did. Returns whether it did.
     bool Elapse(std::int64_t milliseconds) {
         if (!Ticking()) {
             return false;
         }
         sinceTick_ += milliseconds;
-        if (sinceTick_ < interval_) {
+        if (sinceTick_ < Interval()) {
             return false;
         }
-        sinceTick_ %= interval_;
+        sinceTick_ %= Interval();
         if (onTimer_) {
             onTimer_();
         }
         return true;
     }
-    void OnTimer(std::function<void()> onTimer) { onTimer_ = std::move(onTimer); }
 
 private:
+    void StartClock(std::int32_t) override { sinceTick_ = 0; }
+    void StopClock() override {}
+
     std::function<void()> onTimer_;
-    std::int32_t interval_ = 0;
-    bool enabled_ = true;
     std::int64_t sinceTick_ = 0;
 };
 

@@ -6,9 +6,7 @@
 namespace vorrelin {
 
 // A window as data: what the platform builds it from. Positions and sizes are in twips,
-// 1/1440 inch, from the top-left corner of the client area; 15 twips make a logical pixel.
-inline constexpr int kTwipsPerPixel = 15;
-
+// 1/1440 inch, from the top-left corner of the client area.
 enum class ControlKind { PictureBox, CommandButton, TextBox, Label };
 
 struct ControlDescription {
@@ -29,5 +27,9 @@ struct WindowDescription {
     // In tab order; labels take no focus and are passed over.
     std::array<ControlDescription, 8> controls;
 };
+
+// The events that the platform raises for the window's code: Load of the window, Click of a
+// button, Timer of a timer.
+enum class Event { Load, Click, Timer };
 
 } // namespace vorrelin

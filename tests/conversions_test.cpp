@@ -13,6 +13,12 @@ namespace {
 
 using testing::ErrorOf;
 constexpr int kOverflow = RuntimeError::kOverflow;
+// German, which writes 2,5 for two and a half, by the name each C library knows it by.
+#ifdef _WIN32
+constexpr const char* kGerman = "German_Germany.1252";
+#else
+constexpr const char* kGerman = "de_DE.UTF-8";
+#endif
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -22,7 +28,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // order field still reads "2.5" as two and a half.
 TEST(NumericPrefix, ReadsTheLongestLeadingNumberWhateverTheLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
+    ASSERT_NE(std::setlocale(LC_ALL, kGerman), nullptr) << "no locale " << kGerman;
     // clang-format off
     const struct {
         const char* text;

@@ -16,6 +16,7 @@ using Point = std::pair<float, float>;
 // and segments, in units of h, at 2, 4 and 6.
 using Generator = CurveGenerator<DrawingSurface>;
 enum Procedure { kUp, kLeft, kDown, kRight };
+// clang-format off
 const struct {
     const char* name;
     void (Generator::*procedure)();
@@ -26,6 +27,7 @@ const struct {
     {"CurveLeft", &Generator::CurveLeft, {kLeft, kUp, kDown, kLeft}, {{-1, -1}, {-2, 0}, {-1, 1}}},
     {"CurveDown", &Generator::CurveDown, {kDown, kLeft, kRight, kDown}, {{-1, 1}, {0, 2}, {1, 1}}},
     {"CurveRight", &Generator::CurveRight, {kRight, kDown, kUp, kRight}, {{1, 1}, {2, 0}, {1, -1}}}};
+// clang-format on
 
 // The procedures as the plain recursion they are, with the shared depth counter: an independent
 // account of what the generator must draw. It records each segment's move and the Level at the

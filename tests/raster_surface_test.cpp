@@ -56,6 +56,20 @@ Patch PatchOf(RasterSurface& surface, Colour colour) {
     return patch;
 }
 
+// The window's drawing area with the draw command's view: x and y from -50 to 2100, so that
+// user point (0, 0) lies at pixel 10.07 and 1000 at 211.5.
+RasterSurface DrawingArea(double ratio = 1) {
+    RasterSurface surface(kArea, kArea, ratio);
+    surface.DrawWidth(2);
+    surface.BackColor(kBlack);
+    surface.Cls();
+    surface.ScaleLeft(-50);
+    surface.ScaleTop(-50);
+    surface.ScaleWidth(2150);
+    surface.ScaleHeight(2150);
+    return surface;
+}
+
 // One line, or a run of lines, in red on black: the pixels they cover. A line is a square pen
 // of DrawWidth pixels moved from end to end, both ends included; what falls outside the image
 // is cut off (the sanitizer run checks that nothing is written past it).
@@ -87,21 +101,23 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
          {{kInfinity, 0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 5, 5}},
          {}}};
     for (const auto& c : cases) {
-        // The window's drawing area with the draw command's view: x and y from -50 to 2100, so
-        // that user point (0, 0) lies at pixel 10.07 and 1000 at 211.5.
-        RasterSurface surface(kArea, kArea, c.ratio);
-        surface.DrawWidth(2);
-        surface.BackColor(kBlack);
-        surface.Cls();
-        surface.ScaleLeft(-50);
-        surface.ScaleTop(-50);
-        surface.ScaleWidth(2150);
-        surface.ScaleHeight(2150);
+        RasterSurface surface = DrawingArea(c.ratio);
         for (const auto& [x1, y1, x2, y2] : c.lines) {
             surface.Line(x1, y1, x2, y2, kRed);
         }
         EXPECT_EQ(PatchOf(surface, kRed), c.red) << c.what;
     }
+}
+
+// On a screen of twice the density the picture keeps its place, every pixel now four, and
+// what is drawn from then on has the new resolution.
+TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
+    RasterSurface surface = DrawingArea();
+    surface.Line(0, 0, 0, 0, kRed);
+    surface.ChangeDensity(2);
+    EXPECT_EQ(PatchOf(surface, kRed), (Patch{16, 18, 18, 21, 21, "####|####|####|####"}));
+    surface.Line(1000, 0, 1000, 0, 0x00FF00);
+    EXPECT_EQ(PatchOf(surface, 0x00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
 }
 
 TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {

@@ -4,8 +4,8 @@
 // shows stale pixels here as it would on a screen.
 
 #include "platform/raster_surface.h"
-#include "ui/form1_window.h"
 #include "ui/headless_form.h"
+#include "ui/qt/form1_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -187,14 +187,6 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     QTest::qWait(50);
     EXPECT_EQ(shown.size(), atStop + 1);
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
-}
-
-// A handler is never run inside another: an event dispatched while one runs is dropped.
-TEST_F(WindowTest, DispatchesOneHandlerAtATime) {
-    int inner = 0;
-    window.Dispatch([&] { window.Dispatch([&] { ++inner; }); });
-    window.Dispatch([&] { ++inner; });
-    EXPECT_EQ(inner, 1);
 }
 
 // The icon: five red squares with yellow centres, outlined in black, in an X on a transparent

@@ -1,37 +1,77 @@
 // make-icon: turns the program's icon, kept as XPM text, into the files a desktop wants:
 //
-//   make-icon ICON.xpm ICON.ico ICON.png
+//   make-icon ICON.xpm ICON.ico [SIZE:FILE.png]...
 //
-// The .ico holds one 16 × 16 image of 4 bits a pixel in the standard 16-colour palette, with
-// a transparency mask, as Windows programs of the kind carry; the .png is for the icon theme.
+// The .ico holds one 16 × 16 image of 4 bits a pixel in the standard 16-colour palette, with a
+// transparency mask, as Windows programs of the kind carry. Each SIZE:FILE.png is the icon
+// enlarged by whole pixels to SIZE × SIZE (a multiple of 16), so the pixel art stays sharp.
+// Plain C++: it runs on the machine that builds, whatever the program is built for.
 
-#include <QColor>
-#include <QFile>
-#include <QGuiApplication>
-#include <QImage>
+#include "tools/png.h"
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <limits>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kSide = 16;
+constexpr std::uint32_t kTransparent = 0x00000000;
 
 // The standard 16-colour palette, in its usual order.
-constexpr std::array<QRgb, 16> kPalette = {
+constexpr std::array<std::uint32_t, 16> kPalette = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-int Nearest(QRgb colour) {
+// The pixels of an XPM image, 0xAARRGGBB, with one character a pixel and colours given as
+// None or #RRGGBB: the strings of the file are its header, its colours and its rows.
+std::vector<std::uint32_t> ReadXpm(const std::string& path, int& width, int& height) {
+    std::ifstream file(path);
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    std::vector<std::string> strings;
+    for (std::size_t open = text.find('"'); open != std::string::npos;
+         open = text.find('"', text.find('"', open + 1) + 1)) {
+        strings.push_back(text.substr(open + 1, text.find('"', open + 1) - open - 1));
+    }
+    int colours = 0;
+    if (strings.empty() || !(std::istringstream(strings[0]) >> width >> height >> colours)) {
+        return {};
+    }
+    std::map<char, std::uint32_t> palette;
+    for (int i = 1; i <= colours && i < static_cast<int>(strings.size()); ++i) {
+        const std::string& entry = strings[static_cast<std::size_t>(i)];
+        const std::string value = entry.substr(entry.rfind(' ') + 1);
+        palette[entry[0]] =
+            value == "None" ? kTransparent : 0xFF000000 | std::stoul(value.substr(1), nullptr, 16);
+    }
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height && colours + 1 + y < static_cast<int>(strings.size()); ++y) {
+        for (const char c : strings[static_cast<std::size_t>(colours + 1 + y)].substr(0, width)) {
+            pixels.push_back(palette.count(c) ? palette[c] : kTransparent);
+        }
+    }
+    return pixels.size() == static_cast<std::size_t>(width) * height ? pixels
+                                                                     : std::vector<std::uint32_t>{};
+}
+
+int Nearest(std::uint32_t colour) {
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < static_cast<int>(kPalette.size()); ++i) {
-        const QRgb entry = kPalette[static_cast<std::size_t>(i)];
-        const int dr = qRed(colour) - qRed(entry);
-        const int dg = qGreen(colour) - qGreen(entry);
-        const int db = qBlue(colour) - qBlue(entry);
-        const int distance = dr * dr + dg * dg + db * db;
+        int distance = 0;
+        for (const int shift : {16, 8, 0}) {
+            const int d = static_cast<int>(colour >> shift & 0xFF) -
+                          static_cast<int>(kPalette[static_cast<std::size_t>(i)] >> shift & 0xFF);
+            distance += d * d;
+        }
         if (distance < bestDistance) {
             best = i;
             bestDistance = distance;
@@ -40,30 +80,37 @@ int Nearest(QRgb colour) {
     return best;
 }
 
-void Put16(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>(value >> 8 & 0xFF));
+bool Opaque(std::uint32_t pixel) {
+    return pixel >> 24 >= 128;
 }
 
-void Put32(QByteArray& out, std::uint32_t value) {
+void Put16(std::string& out, int value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8 & 0xFF);
+}
+
+void Put32(std::string& out, std::uint32_t value) {
     Put16(out, static_cast<int>(value & 0xFFFF));
     Put16(out, static_cast<int>(value >> 16));
 }
 
-QByteArray Ico(const QImage& image) {
+std::string Ico(const std::vector<std::uint32_t>& pixels) {
     constexpr int kHeaderSize = 40;
     constexpr int kXorRow = kSide / 2; // two pixels a byte
     constexpr int kAndRow = 4;         // one bit a pixel, rows padded to 4 bytes
     constexpr int kImageSize = kHeaderSize + 16 * 4 + kSide * kXorRow + kSide * kAndRow;
+    const auto pixel = [&](int x, int y) {
+        return pixels[static_cast<std::size_t>(y * kSide + x)];
+    };
 
-    QByteArray out;
+    std::string out;
     Put16(out, 0); // icon directory: reserved, type 1 (icon), one image
     Put16(out, 1);
     Put16(out, 1);
-    out.append(static_cast<char>(kSide)); // its entry: size, colours, reserved
-    out.append(static_cast<char>(kSide));
-    out.append(static_cast<char>(16));
-    out.append('\0');
+    out += static_cast<char>(kSide); // its entry: size, colours, reserved
+    out += static_cast<char>(kSide);
+    out += static_cast<char>(16);
+    out += '\0';
     Put16(out, 1); // planes
     Put16(out, 4); // bits a pixel
     Put32(out, kImageSize);
@@ -77,31 +124,38 @@ QByteArray Ico(const QImage& image) {
     for (int i = 0; i < 6; ++i) {
         Put32(out, 0);
     }
-    for (const QRgb entry : kPalette) {
-        out.append(static_cast<char>(qBlue(entry)));
-        out.append(static_cast<char>(qGreen(entry)));
-        out.append(static_cast<char>(qRed(entry)));
-        out.append('\0');
+    for (const std::uint32_t entry : kPalette) {
+        Put32(out, entry); // blue, green, red, 0
     }
     for (int y = kSide - 1; y >= 0; --y) { // rows bottom up
         for (int x = 0; x < kSide; x += 2) {
             const auto index = [&](int column) {
-                const QRgb pixel = image.pixel(column, y);
-                return qAlpha(pixel) < 128 ? 0 : Nearest(pixel);
+                return Opaque(pixel(column, y)) ? Nearest(pixel(column, y)) : 0;
             };
-            out.append(static_cast<char>(index(x) << 4 | index(x + 1)));
+            out += static_cast<char>(index(x) << 4 | index(x + 1));
         }
     }
     for (int y = kSide - 1; y >= 0; --y) {
         std::uint32_t bits = 0;
         for (int x = 0; x < kSide; ++x) {
-            if (qAlpha(image.pixel(x, y)) < 128) {
+            if (!Opaque(pixel(x, y))) {
                 bits |= 0x8000u >> x;
             }
         }
-        out.append(static_cast<char>(bits >> 8));
-        out.append(static_cast<char>(bits & 0xFF));
+        out += static_cast<char>(bits >> 8);
+        out += static_cast<char>(bits & 0xFF);
         out.append(2, '\0');
+    }
+    return out;
+}
+
+std::vector<std::uint32_t> Enlarged(const std::vector<std::uint32_t>& pixels, int side) {
+    std::vector<std::uint32_t> out;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            out.push_back(
+                pixels[static_cast<std::size_t>(y * kSide / side * kSide + x * kSide / side)]);
+        }
     }
     return out;
 }
@@ -109,22 +163,38 @@ QByteArray Ico(const QImage& image) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fputs("usage: make-icon ICON.xpm ICON.ico ICON.png\n", stderr);
+    if (argc < 3) {
+        std::fputs("usage: make-icon ICON.xpm ICON.ico [SIZE:FILE.png]...\n", stderr);
         return 2;
     }
-    QGuiApplication application(argc, argv);
-    const QImage image =
-        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
-    if (image.size() != QSize(kSide, kSide)) {
-        std::fprintf(stderr, "make-icon: %s is not a %d x %d image\n", argv[1], kSide, kSide);
+    int width = 0;
+    int height = 0;
+    const std::vector<std::uint32_t> pixels = ReadXpm(argv[1], width, height);
+    if (width != kSide || height != kSide || pixels.empty()) {
+        std::fprintf(stderr, "make-icon: %s is not a %d x %d XPM image\n", argv[1], kSide, kSide);
         return 1;
     }
-    QFile ico(QString::fromLocal8Bit(argv[2]));
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(Ico(image)) < 0 ||
-        !image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
-        std::fprintf(stderr, "make-icon: cannot write %s or %s\n", argv[2], argv[3]);
+    const std::string ico = Ico(pixels);
+    std::ofstream icoFile(argv[2], std::ios::binary);
+    if (!icoFile.write(ico.data(), static_cast<std::streamsize>(ico.size()))) {
+        std::fprintf(stderr, "make-icon: cannot write %s\n", argv[2]);
         return 1;
+    }
+    for (int i = 3; i < argc; ++i) {
+        const std::string target = argv[i];
+        const std::size_t colon = target.find(':');
+        const int side =
+            colon == std::string::npos ? 0 : std::atoi(target.substr(0, colon).c_str());
+        if (side <= 0 || side % kSide != 0) {
+            std::fprintf(stderr, "make-icon: %s is not SIZE:FILE.png with SIZE a multiple of %d\n",
+                         argv[i], kSide);
+            return 2;
+        }
+        if (!vorrelin::WritePng(target.substr(colon + 1), side, side, Enlarged(pixels, side),
+                                true)) {
+            std::fprintf(stderr, "make-icon: cannot write %s\n", target.c_str() + colon + 1);
+            return 1;
+        }
     }
     return 0;
 }

@@ -11,15 +11,16 @@
 #include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/runtime_error.h"
+#include "tools/png.h"
 #include "ui/headless_form.h"
 
-#include <QImage>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -142,9 +143,9 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (image) {
-        const QImage png(reinterpret_cast<const uchar*>(image->Bits()), image->PixelWidth(),
-                         image->PixelHeight(), image->BytesPerLine(), QImage::Format_RGB32);
-        if (!png.save(QString::fromLocal8Bit(pngPath), "PNG")) {
+        const std::uint32_t* bits = image->Bits();
+        const std::vector<std::uint32_t> pixels(bits, bits + kAreaPixels * kAreaPixels);
+        if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, pixels, false)) {
             std::fprintf(stderr, "vorrelin-trace: cannot write %s\n", pngPath);
             return 1;
         }

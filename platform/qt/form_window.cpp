@@ -1,9 +1,9 @@
 #include "platform/qt/form_window.h"
 
+#include "platform/layout.h"
+
 #include <QLabel>
 #include <QMessageBox>
-#include <optional>
-#include <stdexcept>
 
 namespace vorrelin {
 
@@ -13,17 +13,22 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Pixels(int twips) {
-    return twips / kTwipsPerPixel;
+// Qt lays out in logical pixels and scales them itself on dense screens.
+QRect Geometry(const ControlDescription& control) {
+    const Rect place = PlaceOf(control, kStandardDpi);
+    return {place.left, place.top, place.width, place.height};
 }
 
 } // namespace
 
 FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
-    : QWidget(parent), reportError([this](const RuntimeError& error) { ShowReport(error); }) {
+    : QWidget(parent), description_(description),
+      dispatcher_([this] { RepaintPictures(); },
+                  [this](const ErrorReport& report) { ShowReport(report); }) {
     setObjectName(FromUtf8(description.name));
     setWindowTitle(FromUtf8(description.caption));
-    resize(Pixels(description.clientWidth), Pixels(description.clientHeight));
+    resize(ToPixels(description.clientWidth, kStandardDpi),
+           ToPixels(description.clientHeight, kStandardDpi));
 
     QWidget* previous = nullptr;
     for (const ControlDescription& control : description.controls) {
@@ -32,9 +37,8 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
         switch (control.kind) {
         case ControlKind::PictureBox: {
             const QRect box = Geometry(control);
-            const int frame = 2 * PictureBox::kFrameWidth;
-            auto* picture =
-                new PictureBox(box.size() - QSize(frame, frame), devicePixelRatioF(), this);
+            auto* picture = new PictureBox(QSize(InnerSide(box.width()), InnerSide(box.height())),
+                                           devicePixelRatioF(), this);
             pictures_.push_back(picture);
             widget = picture;
             break;
@@ -42,6 +46,8 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(text, this);
             button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this,
+                    [this, name = control.name] { Raise(name, Event::Click); });
             widget = button;
             break;
         }
@@ -57,35 +63,24 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
         }
         widget->setObjectName(FromUtf8(control.name));
         widget->setGeometry(Geometry(control));
-        controls_.emplace(std::string(control.name), widget);
-        if (widget->focusPolicy() != Qt::NoFocus) {
+        controls_.push_back(widget);
+        if (TakesFocus(control.kind)) {
             if (previous) {
                 setTabOrder(previous, widget);
             }
             previous = widget;
         }
     }
-    // A label's box may reach over the field beneath it; the field stays on top.
-    for (const ControlDescription& control : description.controls) {
-        if (control.kind == ControlKind::TextBox) {
-            Control(control.name).raise();
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (LiesUnderneath(description.controls[i].kind)) {
+            controls_[i]->lower();
         }
     }
-    // The focus starts on the first control in tab order.
-    Control(description.controls.front().name).setFocus();
-}
-
-QRect FormWindow::Geometry(const ControlDescription& control) {
-    return {Pixels(control.left), Pixels(control.top), Pixels(control.width),
-            Pixels(control.height)};
+    Control(FirstFocus(description).name).setFocus();
 }
 
 QWidget& FormWindow::Control(std::string_view name) const {
-    const auto found = controls_.find(name);
-    if (found == controls_.end()) {
-        throw std::logic_error("no control " + std::string(name));
-    }
-    return *found->second;
+    return *controls_[IndexOf(description_, name)];
 }
 
 PictureBox& FormWindow::Picture(std::string_view name) const {
@@ -97,38 +92,19 @@ QPushButton& FormWindow::Button(std::string_view name) const {
 QLineEdit& FormWindow::TextBox(std::string_view name) const {
     return dynamic_cast<QLineEdit&>(Control(name));
 }
-// After the handler the drawing areas are repainted, so that what it drew since its last
-// refresh reaches the screen; then its error, if it ended with one, is reported.
-void FormWindow::Dispatch(const std::function<void()>& handler) {
-    if (dispatching_) {
-        return;
-    }
-    struct Done {
-        bool& dispatching;
-        ~Done() { dispatching = false; }
-    } done{dispatching_ = true};
-    std::optional<RuntimeError> failure;
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        failure = error;
-    }
+
+void FormWindow::Raise(std::string_view control, Event event) {
+    dispatcher_.Dispatch([&] { handle(control, event); });
+}
+
+void FormWindow::RepaintPictures() {
     for (PictureBox* picture : pictures_) {
         picture->update();
     }
-    if (failure) {
-        reportError(*failure);
-    }
 }
 
-QString FormWindow::ReportText(const RuntimeError& error) {
-    return QStringLiteral("実行時エラー '%1':\n\n%2")
-        .arg(error.Number())
-        .arg(QString::fromUtf8(error.what()));
-}
-
-void FormWindow::ShowReport(const RuntimeError& error) {
-    QMessageBox box(QMessageBox::Critical, FromUtf8(kReportTitle), ReportText(error),
+void FormWindow::ShowReport(const ErrorReport& report) {
+    QMessageBox box(QMessageBox::Critical, FromUtf8(report.title), FromUtf8(report.text),
                     QMessageBox::Ok, this);
     box.exec();
 }

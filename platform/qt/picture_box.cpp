@@ -1,5 +1,7 @@
 #include "platform/qt/picture_box.h"
 
+#include "platform/layout.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,7 +20,7 @@ PictureBox::PictureBox(QSize area, qreal devicePixelRatio, QWidget* parent)
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    paintDue_ = false;
+    pacer_.Painted();
     QFrame::paintEvent(event);
     Bits(); // pays any pen square the surface still owes the image
     const QRect area = contentsRect();
@@ -33,15 +35,16 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(target), image_, source);
 }
 
-// A drawing of order 13 refreshes 174,658 times in about a second: all but some sixty of them
-// only find that a paint is already due.
 void PictureBox::Present() {
-    if (!sinceShown_.isValid() || sinceShown_.elapsed() >= kFrameMilliseconds) {
+    switch (pacer_.Refresh(RefreshPacer::Clock::now())) {
+    case RefreshPacer::Action::PaintNow:
         repaint(contentsRect());
-        sinceShown_.start();
-    } else if (!paintDue_) {
+        break;
+    case RefreshPacer::Action::AskForPaint:
         update(contentsRect());
-        paintDue_ = true;
+        break;
+    case RefreshPacer::Action::Nothing:
+        break;
     }
 }
 

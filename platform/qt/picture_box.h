@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/raster_surface.h"
+#include "platform/refresh_pacer.h"
 
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
 
@@ -19,21 +19,13 @@ public:
     // `area` is the inner area in logical pixels; the frame adds its width around it.
     PictureBox(QSize area, qreal devicePixelRatio, QWidget* parent = nullptr);
 
-    static constexpr int kFrameWidth = 2;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // A refresh puts the picture on screen at once, but not more often than a screen can show
-    // it: one less than a frame after the last is left to the next paint, which comes at the
-    // latest when the running handler has returned.
     void Present() override;
 
 private:
-    static constexpr int kFrameMilliseconds = 16;
-
     QImage image_;
-    QElapsedTimer sinceShown_;
-    bool paintDue_ = false;
+    RefreshPacer pacer_;
 };
 
 } // namespace vorrelin

@@ -7,8 +7,8 @@
 
 namespace vorrelin {
 
-// The program's window on screen: Form1 on its controls, built from its description, with its
-// five handlers wired to their events. Load runs here, before the window is shown.
+// The program's window on Qt: Form1 on controls built from its description, its handlers on
+// their events. Load runs here, before the window is shown.
 class Form1Window : public FormWindow {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
 // VorrelinCurve: creates the window and shows it. The program reads no arguments of its own.
 
-#include "ui/form1_window.h"
+#include "ui/qt/form1_window.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,0 +1,43 @@
+#include "platform/dispatcher.h"
+
+#include <optional>
+#include <utility>
+
+namespace vorrelin {
+
+namespace {
+
+constexpr const char* kProgramName = "VorrelinCurve";
+
+} // namespace
+
+ErrorReport ReportOf(const RuntimeError& error) {
+    return {kProgramName,
+            "実行時エラー '" + std::to_string(error.Number()) + "':\n\n" + error.what()};
+}
+
+Dispatcher::Dispatcher(std::function<void()> repaint,
+                       std::function<void(const ErrorReport&)> report)
+    : repaint_(std::move(repaint)), report_(std::move(report)) {}
+
+void Dispatcher::Dispatch(const std::function<void()>& handler) {
+    if (busy_) {
+        return;
+    }
+    struct Done {
+        bool& busy;
+        ~Done() { busy = false; }
+    } done{busy_ = true};
+    std::optional<RuntimeError> failure;
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        failure = error;
+    }
+    repaint_();
+    if (failure) {
+        report_(ReportOf(*failure));
+    }
+}
+
+} // namespace vorrelin

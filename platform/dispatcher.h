@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/runtime_error.h"
+
+#include <functional>
+#include <string>
+
+namespace vorrelin {
+
+// What the user is told of a run-time error that no handler trapped.
+struct ErrorReport {
+    std::string title;
+    std::string text;
+};
+
+// The report of an error: the program's name for a title, and "実行時エラー 'N':", a blank
+// line and the error's message for the text.
+ErrorReport ReportOf(const RuntimeError& error);
+
+// Runs the window's handlers as the events they handle, the way a forms runtime does: one at a
+// time, each to its end. An event that comes while a handler runs, or while the report of an
+// error is open (its message loop delivers events too), is dropped. After each handler the
+// drawing areas are repainted, so that what it drew since its last refresh reaches the
+// screen; then the run-time error it ended with, if any, is reported, and the program goes on
+// with what the handler left.
+class Dispatcher {
+public:
+    Dispatcher(std::function<void()> repaint, std::function<void(const ErrorReport&)> report);
+
+    void Dispatch(const std::function<void()>& handler);
+
+private:
+    std::function<void()> repaint_;
+    std::function<void(const ErrorReport&)> report_;
+    bool busy_ = false;
+};
+
+} // namespace vorrelin

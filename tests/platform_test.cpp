@@ -1,0 +1,84 @@
+#include "platform/dispatcher.h"
+#include "platform/layout.h"
+#include "platform/refresh_pacer.h"
+#include "ui/form1_description.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vorrelin {
+namespace {
+
+// What the dispatch did, in order: handlers run, repaints and reports.
+struct Window {
+    std::vector<std::string> log;
+    Dispatcher dispatcher{[this] { log.push_back("repaint"); },
+                          [this](const ErrorReport& report) {
+                              log.push_back(report.title + "|" + report.text);
+                              dispatcher.Dispatch([this] { log.push_back("during the report"); });
+                          }};
+};
+
+// One handler at a time: an event dispatched while one runs, or while its error's report is
+// open, is dropped. The drawing areas are repainted after every handler, failing or not, and
+// then the error is reported; the next event runs as usual.
+TEST(Dispatcher, RunsOneHandlerAtATimeAndReportsItsError) {
+    Window window;
+    window.dispatcher.Dispatch([&] {
+        window.log.push_back("handler");
+        window.dispatcher.Dispatch([&] { window.log.push_back("inside"); });
+        throw RuntimeError::Overflow();
+    });
+    window.dispatcher.Dispatch([&] { window.log.push_back("next"); });
+    EXPECT_EQ(window.log, (std::vector<std::string>{
+                              "handler", "repaint",
+                              "VorrelinCurve|実行時エラー '6':\n\nオーバーフローしました。", "next",
+                              "repaint"}));
+}
+
+// A refresh reaches the screen at once, but at most once a frame; refreshes in between ask for
+// one paint, which the next paint satisfies.
+TEST(RefreshPacer, ShowsAtMostOneRefreshAFrameAndAsksForOnePaintForTheRest) {
+    using Action = RefreshPacer::Action;
+    using std::chrono::milliseconds;
+    RefreshPacer pacer;
+    const RefreshPacer::Clock::time_point start{};
+    const std::vector<std::pair<int, Action>> refreshes = {
+        {0, Action::PaintNow},     {5, Action::AskForPaint}, {9, Action::Nothing},
+        {-1, Action::Nothing}, // painted
+        {12, Action::AskForPaint}, {16, Action::PaintNow},   {40, Action::PaintNow}};
+    for (const auto& [at, action] : refreshes) {
+        if (at < 0) {
+            pacer.Painted();
+            continue;
+        }
+        EXPECT_EQ(pacer.Refresh(start + milliseconds(at)), action) << at << " ms";
+    }
+}
+
+// The window's layout at the standard density, at one and a half times it, and twice it.
+TEST(Layout, PutsTheControlsAtTheirTwipsOnEveryDensity) {
+    const struct {
+        const char* control;
+        int dpi;
+        Rect place;
+    } cases[] = {{"Picture1", 96, {8, 8, 437, 437}},    {"Command3", 96, {456, 208, 65, 25}},
+                 {"Text2", 96, {456, 152, 49, 18}},     {"Picture1", 144, {12, 12, 656, 656}},
+                 {"Command3", 144, {684, 312, 98, 38}}, {"Label2", 144, {684, 204, 134, 26}},
+                 {"Command1", 192, {912, 48, 82, 50}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceOf(kForm1.controls[IndexOf(kForm1, c.control)], c.dpi), c.place)
+            << c.control << " at " << c.dpi;
+    }
+    EXPECT_EQ(ToPixels(8385, 96), 559);
+    EXPECT_EQ(ToPixels(7230, 120), 603);
+    EXPECT_EQ(InnerSide(437), 433);
+    EXPECT_EQ(FirstFocus(kForm1).name, "Picture1");
+    EXPECT_THROW(IndexOf(kForm1, "Timer1"), std::logic_error);
+}
+
+} // namespace
+} // namespace vorrelin
