@@ -1,13 +1,15 @@
-# make run    builds the program and opens its window
-# make test   builds everything and runs every test: once as built, once under AddressSanitizer
-#             and UndefinedBehaviorSanitizer (with clang)
-# Both first install whatever the machine lacks (Debian 12, apt-get as root or through sudo).
+# make run      builds the program and opens its window
+# make test     builds everything and runs every test: once as built, once under AddressSanitizer
+#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
+# make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows
+# Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2
 BUILD := build
 SANITIZE_BUILD := build-sanitize
+WINDOWS_BUILD := build-windows
 
-.PHONY: all deps build build-sanitize test run bench clean
+.PHONY: all deps build build-sanitize windows test run bench clean
 
 all: build
 
@@ -23,15 +25,24 @@ build-sanitize: deps
 	    -DCMAKE_CXX_COMPILER=clang++ -DVORRELIN_SANITIZE=ON -DVORRELIN_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
-test: build build-sanitize
+# A toolchain is read when a build folder is first configured, never again.
+windows: deps
+	test -f $(WINDOWS_BUILD)/CMakeCache.txt || cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+test: build build-sanitize windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
 run: build
 	$(BUILD)/VorrelinCurve
 
-bench: build
+bench: build windows
 	$(BUILD)/bench/draw_bench
+	$(BUILD)/bench/window_bench
+	xvfb-run -a tests/wine/run $(WINDOWS_BUILD)/bench/windows_bench.exe
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) build-faults

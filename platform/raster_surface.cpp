@@ -34,7 +34,8 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
               ToPixel(kInitialBackColor)),
       // Before the program sets a coordinate system the units are twips.
       scaleWidth_(static_cast<float>(logicalWidth * kTwipsPerPixel)),
-      scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)) {
+      scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)), changed_{0, 0, width_,
+                                                                                 height_} {
     UpdateMapping();
 }
 
@@ -55,6 +56,7 @@ void RasterSurface::ChangeDensity(double devicePixelRatio) {
     width_ = width;
     height_ = height;
     ratio_ = devicePixelRatio;
+    changed_ = {0, 0, width_, height_};
     UpdateMapping();
 }
 
@@ -71,6 +73,7 @@ void RasterSurface::BackColor(Colour colour) {
 }
 
 void RasterSurface::Cls() {
+    Touch(0, 0, width_, height_);
     owed_ = 0;
     std::fill(pixels_.begin(), pixels_.end(), ToPixel(backColor_));
 }
@@ -78,6 +81,23 @@ void RasterSurface::Cls() {
 void RasterSurface::Refresh() {
     Flush();
     Present();
+}
+
+RasterSurface::Area RasterSurface::TakeChanged() {
+    Flush();
+    if (penMoved_) {
+        Touch(0, 0, width_, height_);
+        penMoved_ = false;
+    }
+    const Area changed = changed_;
+    changed_ = {width_, height_, 0, 0};
+    return {std::max(changed.left, 0), std::max(changed.top, 0), std::min(changed.right, width_),
+            std::min(changed.bottom, height_)};
+}
+
+void RasterSurface::Touch(int left, int top, int right, int bottom) {
+    changed_ = {std::min(changed_.left, left), std::min(changed_.top, top),
+                std::max(changed_.right, right), std::max(changed_.bottom, bottom)};
 }
 
 const std::uint32_t* RasterSurface::Bits() {
@@ -88,6 +108,7 @@ const std::uint32_t* RasterSurface::Bits() {
 void RasterSurface::Flush() {
     if (owed_ != 0) {
         StampClear(lastColumn_, lastRow_, owed_);
+        Touch(lastColumn_, lastRow_, lastColumn_ + penPixels_, lastRow_ + penPixels_);
         owed_ = 0;
     }
 }
@@ -187,6 +208,8 @@ void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std
     int y = FloorToInt(y1);
     const int xEnd = FloorToInt(x2);
     const int yEnd = FloorToInt(y2);
+    Touch(std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd) + penPixels_,
+          std::max(y, yEnd) + penPixels_);
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int xStep = x < xEnd ? 1 : -1;

@@ -52,6 +52,18 @@ public:
     // The complete image, for showing or saving.
     const std::uint32_t* Bits();
 
+    // A rectangle of device pixels, right and bottom excluded.
+    struct Area {
+        int left;
+        int top;
+        int right;
+        int bottom;
+        bool Empty() const { return left >= right || top >= bottom; }
+    };
+    // The part of the image drawn on since the last call, so that showing it copies no more
+    // than that; everything, the first time.
+    Area TakeChanged();
+
     // The colour of one device pixel, in the program's red + 256 × green + 65536 × blue form.
     Colour PixelAt(int x, int y);
 
@@ -62,6 +74,7 @@ protected:
 
 private:
     void Flush();
+    void Touch(int left, int top, int right, int bottom);
     void UpdateMapping();
     bool SquareClearOfEdges(float x, float y, int& column, int& row) const;
     void StampClear(int column, int row, std::uint32_t pixel);
@@ -105,6 +118,12 @@ private:
     // segment is a dot on the same square, it would be all the work there is. Flush pays it
     // before anything can see the image or draw on it.
     std::uint32_t owed_ = 0;
+    // The changed part since the last TakeChanged. A pen that moved by the short lines' path
+    // makes it the whole image: keeping a rectangle round every such step would cost the
+    // drawings of orders 5 to 9 two thirds more time, while those of orders 10 to 13, the long
+    // ones, only ever change the pen's square.
+    Area changed_;
+    bool penMoved_ = false;
     float lastX_ = std::numeric_limits<float>::quiet_NaN();
     float lastY_ = std::numeric_limits<float>::quiet_NaN();
     int lastColumn_ = 0;
@@ -143,6 +162,7 @@ VORRELIN_ALWAYS_INLINE bool RasterSurface::QuickLine(float x1, float y1, float x
             return false;
         }
         StampClear(lastColumn, lastRow, pixel);
+        penMoved_ = true;
         lastX_ = x2;
         lastY_ = y2;
         lastColumn_ = column;

@@ -12,13 +12,13 @@ namespace vorrelin {
 // but some sixty of them only find that a paint is already due.
 class RefreshPacer {
 public:
-    using Clock = std::chrono::steady_clock;
-    static constexpr Clock::duration kFrame = std::chrono::milliseconds(16);
+    static constexpr std::chrono::milliseconds kFrame{16};
 
     enum class Action { PaintNow, AskForPaint, Nothing };
 
-    // What to do with a refresh at `now`; a paint it asks for counts as shown at once.
-    Action Refresh(Clock::time_point now) {
+    // What to do with a refresh at `now`, read from any clock that does not go back; a paint
+    // it asks for counts as shown at once.
+    Action Refresh(std::chrono::milliseconds now) {
         if (!lastShown_ || now - *lastShown_ >= kFrame) {
             lastShown_ = now;
             return Action::PaintNow;
@@ -33,7 +33,7 @@ public:
     void Painted() { paintDue_ = false; }
 
 private:
-    std::optional<Clock::time_point> lastShown_;
+    std::optional<std::chrono::milliseconds> lastShown_;
     bool paintDue_ = false;
 };
 

@@ -120,6 +120,24 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     EXPECT_EQ(PatchOf(surface, 0x00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
 }
 
+// What a window repaints after a refresh: the part of the image drawn on since the last time
+// it asked, the whole image after a move of the pen by the short lines' path.
+TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
+    const auto changed = [](RasterSurface& surface) {
+        const RasterSurface::Area area = surface.TakeChanged();
+        return std::array{area.left, area.top, area.right, area.bottom};
+    };
+    RasterSurface surface = DrawingArea();
+    EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
+    surface.Line(0, 0, 1000, 0, kRed);
+    EXPECT_EQ(changed(surface), (std::array{9, 9, 212, 11}));
+    surface.Line(1000, 0, 1000, 0, kRed); // the pen stays on its square
+    EXPECT_EQ(changed(surface), (std::array{210, 9, 212, 11}));
+    EXPECT_TRUE(surface.TakeChanged().Empty());
+    surface.Line(1000, 0, 1003, 0, kRed);
+    EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
+}
+
 TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
     for (auto set :
          {+[](RasterSurface& s) { s.ScaleWidth(0); }, +[](RasterSurface& s) { s.ScaleHeight(0); },

@@ -91,7 +91,7 @@ TEST_F(WindowTest, StartsAsItsDescriptionSays) {
     EXPECT_EQ(window.TextBox("Text1").text(), "5");
     EXPECT_EQ(window.TextBox("Text2").text(), "500");
     EXPECT_EQ(QApplication::focusWidget(), &window.Picture("Picture1"));
-    EXPECT_FALSE(window.Timer1().Ticking());
+    EXPECT_FALSE(window.Timer1().Clock().isActive());
     QImage faceColour(433, 433, QImage::Format_RGB32);
     faceColour.fill(QColor(0xF0, 0xF0, 0xF0));
     EXPECT_EQ(OnScreen(), faceColour);
@@ -140,6 +140,15 @@ TEST_F(WindowTest, TheDrawButtonPutsTheCurveOfText1OnScreen) {
     EXPECT_EQ(OnScreen(), Expected("5"));
 }
 
+// Drawn outside any handler, so that nothing repaints it afterwards, a curve reaches the screen
+// through its refreshes alone: each shows what was drawn since the last, at its place.
+TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
+    window.TextBox("Text1").setText("7");
+    window.Form().Command1_Click();
+    window.Picture("Picture1").Refresh();
+    EXPECT_EQ(OnScreen(), Expected("7"));
+}
+
 // Order 14 overflows before anything is drawn: the report names the error, and afterwards the
 // picture is still there.
 TEST_F(WindowTest, ARunTimeErrorIsReportedAndTheProgramGoesOn) {
@@ -183,19 +192,21 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     QObject::connect(&window.Button("Command3"), &QPushButton::clicked,
                      [&] { atStop = shown.size(); });
     Click("Command3");
-    ASSERT_TRUE(WaitFor([&] { return !window.Timer1().Ticking(); }));
+    ASSERT_TRUE(WaitFor([&] { return !window.Timer1().Clock().isActive(); }));
     QTest::qWait(50);
     EXPECT_EQ(shown.size(), atStop + 1);
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
 }
 
 // The icon: five red squares with yellow centres, outlined in black, in an X on a transparent
-// ground; the .ico made from the XPM holds the same picture.
+// ground; the .ico and the .png made from the XPM hold the same picture.
 TEST(Icon, IsFiveSquaresInAnXAndTheIcoShowsTheSame) {
     const QImage xpm = QImage(VORRELIN_ICON_XPM).convertToFormat(QImage::Format_ARGB32);
     const QImage ico = QImage(VORRELIN_ICON_ICO).convertToFormat(QImage::Format_ARGB32);
+    const QImage png = QImage(VORRELIN_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(xpm.size(), QSize(16, 16));
     EXPECT_EQ(ico, xpm);
+    EXPECT_EQ(png, xpm);
     const std::vector<std::pair<QPoint, QRgb>> pixels = {
         {{0, 0}, 0xFF000000}, {{1, 1}, 0xFFFF0000}, {{2, 2}, 0xFFFFFF00}, {{13, 13}, 0xFFFFFF00},
         {{7, 7}, 0xFFFFFF00}, {{5, 5}, 0xFF000000}, {{7, 0}, 0x00000000}, {{0, 7}, 0x00000000}};

@@ -4,6 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <chrono>
+#include <cmath>
 
 namespace vorrelin {
 
@@ -35,16 +37,26 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(target), image_, source);
 }
 
+// Only what the drawing changed since the last refresh shown is painted: at the high orders,
+// the pen's square.
 void PictureBox::Present() {
-    switch (pacer_.Refresh(RefreshPacer::Clock::now())) {
-    case RefreshPacer::Action::PaintNow:
-        repaint(contentsRect());
-        break;
-    case RefreshPacer::Action::AskForPaint:
-        update(contentsRect());
-        break;
-    case RefreshPacer::Action::Nothing:
-        break;
+    const RefreshPacer::Action action =
+        pacer_.Refresh(std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch()));
+    if (action == RefreshPacer::Action::Nothing) {
+        return;
+    }
+    const Area changed = TakeChanged();
+    const qreal ratio = DevicePixelRatio();
+    const QRect area = QRect(QPoint(static_cast<int>(std::floor(changed.left / ratio)),
+                                    static_cast<int>(std::floor(changed.top / ratio))),
+                             QPoint(static_cast<int>(std::ceil(changed.right / ratio)) - 1,
+                                    static_cast<int>(std::ceil(changed.bottom / ratio)) - 1))
+                           .translated(contentsRect().topLeft());
+    if (action == RefreshPacer::Action::PaintNow) {
+        repaint(area);
+    } else {
+        update(area);
     }
 }
 

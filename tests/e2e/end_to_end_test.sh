@@ -1,79 +1,136 @@
 #!/bin/sh
-# The real program on a real X server (Xvfb), driven with real input through xdotool, to prove
-# that it is wired to its window system: the window opens with its caption; an order typed and
-# "描画" clicked puts exactly the trace tool's picture of that order on screen; order 14 brings
-# up the error report, which Enter dismisses, and the program and its picture stay.
+# The real program on a real X server (Xvfb) with a window manager (openbox), driven with real
+# input through xdotool as a user drives it. One driver for both programs:
 #   end_to_end_test.sh PROGRAM TRACE_TOOL
+# where PROGRAM and TRACE_TOOL are commands: for Windows, Wine's loader and the .exe.
+# The window opens with its caption, a 559 × 482 client area and the texts "5" and "500"; an
+# order typed and "描画" clicked puts exactly the trace tool's picture of that order on screen;
+# the orders 14 and 1e9 each bring up the error report, which Enter dismisses, and the program
+# and its picture stay; Enter and Escape press nothing; "自動実行" changes the picture on the
+# timer, and "停止" stops the timer with the last order drawn on screen.
 set -eu
 program=$1
 trace=$2
 work=$(mktemp -d)
-xvfb=""
-app=""
+pids=""
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 fail() {
     echo "FAILED: $*"
     tail -5 "$work/program.log" 2>/dev/null
     exit 1
 }
-# Waits up to five seconds for a command to succeed.
+# Waits up to a number of seconds for a command to succeed.
 wait_for() {
-    tries=50
+    tries=$(($1 * 10))
+    shift
     until "$@" >/dev/null 2>&1; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || return 1
         sleep 0.1
     done
 }
+start() {
+    "$@" >>"$work/program.log" 2>&1 &
+    pids="$! $pids"
+}
 
-for n in 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY="$display"
-wait_for xdpyinfo || fail "Xvfb did not start"
+# Xvfb picks a free display itself and tells which once it takes connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+pids="$!"
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+start openbox
+wait_for 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    fail "openbox did not start"
 
 unset QT_QPA_PLATFORM
-"$program" >"$work/program.log" 2>&1 &
-app=$!
+start $program
+app=${pids%% *}
 find_window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
-wait_for find_window "Vorrelin曲線" || fail "no window captioned Vorrelin曲線"
+wait_for 60 find_window "Vorrelin曲線" || fail "no window captioned Vorrelin曲線"
 window=$(find_window "Vorrelin曲線")
+xdotool getwindowgeometry "$window" | grep -q "Geometry: 559x482" ||
+    fail "the client area is not 559 x 482: $(xdotool getwindowgeometry "$window")"
 
-# Places in the window, in pixels: the fields, the buttons, the drawing area.
+# Places in the client area, in pixels: the fields, the buttons, the drawing area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-type_into() {
+select_field() {
     click "$1" "$2"
-    xdotool key --clearmodifiers ctrl+a
+    xdotool key --clearmodifiers Home shift+End
+}
+field_text() {
+    select_field "$1" "$2"
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard -t UTF8_STRING
+}
+type_into() {
+    select_field "$1" "$2"
     xdotool type --delay 20 "$3"
 }
 picture() { import -window "$window" -crop 433x433+10+10 +repage "$1"; }
-same_picture() {
-    [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]
-}
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]; }
+digest() { picture "$work/frame.png" && convert "$work/frame.png" rgb:- | md5sum; }
+
+# The order field lies over the box of its label, which reaches down onto it.
+import -window "$window" "$work/window.png"
+field=$(convert "$work/window.png" -format '%[hex:p{470,75}]' info:)
+[ "$field" = "FFFFFF" ] || fail "the label covers the order field ($field)"
+[ "$(field_text 476 81)" = "5" ] || fail "the order field does not start with 5"
+[ "$(field_text 480 161)" = "500" ] || fail "the interval field does not start with 500"
 
 type_into 476 81 3
-click 476 37
+click 476 36
 sleep 1
 picture "$work/shown.png"
-"$trace" --summary --png "$work/expected.png" 3 >/dev/null
+$trace --summary --png "$work/expected.png" 3 >/dev/null
 same_picture "$work/shown.png" "$work/expected.png" || fail "the picture is not order 3's"
 
-type_into 476 81 14
-click 476 37
-wait_for find_window VorrelinCurve || fail "no error report"
-xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
-xdotool key --clearmodifiers Return
-wait_for sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
-    fail "the report stayed open"
-kill -0 "$app" || fail "the program ended"
-picture "$work/after.png"
-same_picture "$work/after.png" "$work/expected.png" || fail "the picture changed after the error"
+for order in 14 1e9; do
+    type_into 476 81 "$order"
+    click 476 36
+    wait_for 10 find_window VorrelinCurve || fail "no error report for $order"
+    xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+    wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
+        fail "the report of $order stayed open"
+    kill -0 "$app" || fail "the program ended after $order"
+    picture "$work/after.png"
+    same_picture "$work/after.png" "$work/expected.png" || fail "$order changed the picture"
+done
 
-echo "caption, drawing and error report: ok"
+# Enter and Escape press nothing, in a field or on a button with the focus (Tab from the order
+# field goes to "自動実行"), and close nothing.
+type_into 476 81 4
+xdotool key --clearmodifiers Return Escape Tab Return Escape
+sleep 1
+picture "$work/keys.png"
+same_picture "$work/keys.png" "$work/expected.png" || fail "Enter or Escape pressed a button"
+find_window "Vorrelin曲線" >/dev/null || fail "Escape closed the window"
+
+type_into 480 161 250
+click 488 116
+for i in 1 2 3 4 5 6 7 8 9 10; do
+    digest >>"$work/animation"
+    sleep 0.3
+done
+pictures=$(sort -u "$work/animation" | wc -l)
+[ "$pictures" -ge 3 ] || fail "the animation showed $pictures pictures"
+click 488 220
+sleep 1
+first=$(digest)
+sleep 1
+[ "$first" = "$(digest)" ] || fail "the animation did not stop"
+last=$(field_text 476 81)
+$trace --summary --png "$work/last.png" "$last" >/dev/null
+picture "$work/stopped.png"
+same_picture "$work/stopped.png" "$work/last.png" || fail "order $last is not on screen at the end"
+type_into 476 81 8 # a tick would write its order over this
+sleep 1
+[ "$(field_text 476 81)" = "8" ] || fail "the timer still ticks after the stop"
+echo "caption, size, texts, drawing, error reports and auto-run: ok"

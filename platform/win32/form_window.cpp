@@ -1,0 +1,251 @@
+#include "platform/win32/form_window.h"
+
+#include "platform/layout.h"
+#include "platform/win32/text.h"
+
+#include <stdexcept>
+
+namespace vorrelin::win32 {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"VorrelinCurveForm";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and
+// Escape; timer ids start after the controls'.
+constexpr int kFirstControlId = 100;
+constexpr UINT_PTR kFirstTimerId = 1000;
+
+HMENU ControlId(std::size_t index) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
+}
+
+// The platform's default user-interface font: the system's message font at a density.
+HFONT MessageFont(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+} // namespace
+
+FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance, HICON icon)
+    : description_(description),
+      dispatcher_([this] { RepaintPictures(); },
+                  [this](const ErrorReport& report) { ShowReport(report); }) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = icon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+
+    // Sized for the primary monitor's density first; the monitor it opens on may differ.
+    const SIZE size = WindowSize(GetDpiForSystem());
+    window_ =
+        CreateWindowExW(0, kClassName, Widen(description.caption).c_str(), kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+    if (!window_) {
+        throw std::runtime_error("the window cannot be created");
+    }
+    dpi_ = GetDpiForWindow(window_);
+    for (std::size_t i = 0; i < description.controls.size(); ++i) {
+        const ControlDescription& control = description.controls[i];
+        const std::wstring text = Widen(control.text);
+        const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        HWND handle = nullptr;
+        switch (control.kind) {
+        case ControlKind::PictureBox: {
+            const int side = InnerSide(PlaceOf(control, kStandardDpi).width);
+            pictures_.push_back(std::make_unique<PictureBox>(
+                window_, kFirstControlId + static_cast<int>(i), side, dpi_));
+            handle = pictures_.back()->Handle();
+            break;
+        }
+        case ControlKind::CommandButton:
+            handle = CreateWindowExW(0, L"BUTTON", text.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON,
+                                     0, 0, 0, 0, window_, ControlId(i), instance, nullptr);
+            break;
+        case ControlKind::TextBox:
+            handle = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                                     child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
+                                     ControlId(i), instance, nullptr);
+            break;
+        case ControlKind::Label:
+            handle = CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0,
+                                     0, 0, 0, window_, ControlId(i), instance, nullptr);
+            break;
+        }
+        controls_.push_back(handle);
+    }
+    // Children stack in the order they were made, which is also the order Tab visits them in;
+    // sending the labels to the bottom leaves that order as it is.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (LiesUnderneath(description.controls[i].kind)) {
+            SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    Layout();
+    const SIZE fitted = WindowSize(dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, fitted.cx, fitted.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    focus_ = Control(FirstFocus(description).name);
+}
+
+FormWindow::~FormWindow() {
+    timers_.clear();
+    pictures_.clear();
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    DeleteObject(font_);
+}
+
+HWND FormWindow::Control(std::string_view name) const {
+    return controls_[IndexOf(description_, name)];
+}
+
+PictureBox& FormWindow::Picture(std::string_view name) const {
+    const HWND handle = Control(name);
+    for (const auto& picture : pictures_) {
+        if (picture->Handle() == handle) {
+            return *picture;
+        }
+    }
+    throw std::logic_error("no drawing area " + std::string(name));
+}
+
+Win32Timer& FormWindow::AddTimer(std::string_view name) {
+    timers_.emplace_back(std::string(name),
+                         std::make_unique<Win32Timer>(window_, kFirstTimerId + timers_.size()));
+    return *timers_.back().second;
+}
+
+void FormWindow::Raise(std::string_view control, Event event) {
+    dispatcher_.Dispatch([&] { handle(control, event); });
+}
+
+// The window whose client area is the description's at `dpi`.
+SIZE FormWindow::WindowSize(UINT dpi) const {
+    RECT rect{0, 0, ToPixels(description_.clientWidth, static_cast<int>(dpi)),
+              ToPixels(description_.clientHeight, static_cast<int>(dpi))};
+    AdjustWindowRectExForDpi(&rect, kStyle, FALSE, 0, dpi);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Every control at its place and in the message font, at the window's density.
+void FormWindow::Layout() {
+    const HFONT old = font_;
+    font_ = MessageFont(dpi_);
+    std::size_t picture = 0;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Rect place = PlaceOf(description_.controls[i], static_cast<int>(dpi_));
+        if (description_.controls[i].kind == ControlKind::PictureBox) {
+            pictures_[picture++]->Place(place.left, place.top, dpi_);
+            continue;
+        }
+        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+    DeleteObject(old);
+}
+
+void FormWindow::RepaintPictures() {
+    for (const auto& picture : pictures_) {
+        InvalidateRect(picture->Handle(), nullptr, FALSE);
+    }
+}
+
+void FormWindow::ShowReport(const ErrorReport& report) {
+    MessageBoxW(window_, Widen(report.text).c_str(), Widen(report.title).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+int FormWindow::Run(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(focus_);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // No button is the default or the cancel button: Enter and Escape press nothing.
+        if (message.message == WM_KEYDOWN &&
+            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+            continue;
+        }
+        if (!IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form && form->window_ ? form->OnMessage(window, message, wParam, lParam)
+                                 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const std::size_t index = LOWORD(wParam) - static_cast<std::size_t>(kFirstControlId);
+        if (HIWORD(wParam) == BN_CLICKED && index < controls_.size() &&
+            description_.controls[index].kind == ControlKind::CommandButton) {
+            Raise(description_.controls[index].name, Event::Click);
+        }
+        return 0;
+    }
+    case WM_TIMER:
+        for (const auto& [name, timer] : timers_) {
+            if (timer->Id() == wParam) {
+                Raise(name, Event::Timer);
+            }
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            focus_ = GetFocus();
+        } else if (focus_) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        const SIZE size = WindowSize(static_cast<UINT>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = size;
+        return TRUE;
+    }
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Layout();
+        return 0;
+    }
+    case WM_DESTROY: // the window's timers end with it, and so does the program
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        window_ = nullptr;
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace vorrelin::win32

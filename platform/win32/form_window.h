@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/dispatcher.h"
+#include "platform/win32/picture_box.h"
+#include "platform/win32/win32_timer.h"
+#include "platform/window_description.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <windows.h>
+
+namespace vorrelin::win32 {
+
+// A top-level window built from its description, as a forms runtime builds one: BUTTON,
+// one-line EDIT and STATIC controls and drawing areas, each at its place in twips converted at
+// the monitor's density and in the system's message font at that density, both followed when
+// the window moves to a monitor of another density; Tab in the description's order, Enter and
+// Escape pressing nothing. Its buttons and timers raise their events; every event runs
+// through the window's dispatch, one at a time, and a run-time error is reported in a message
+// box, after which the program goes on. Closing the window ends the message loop.
+class FormWindow {
+public:
+    FormWindow(const WindowDescription& description, HINSTANCE instance, HICON icon);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow();
+
+    HWND Handle() const { return window_; }
+    HWND Control(std::string_view name) const;
+    PictureBox& Picture(std::string_view name) const;
+    // A timer whose ticks raise the Timer event of `name`.
+    Win32Timer& AddTimer(std::string_view name);
+
+    // Raises an event of a control, of the window or of a timer, by name: `handle` runs with
+    // it as a handler.
+    void Raise(std::string_view control, Event event);
+    std::function<void(std::string_view control, Event event)> handle;
+
+    // Shows the window, with the focus on its first control, and handles its messages until
+    // it is closed. Returns the program's exit code.
+    int Run(int showCommand);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept;
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    SIZE WindowSize(UINT dpi) const;
+    void Layout();
+    void RepaintPictures();
+    void ShowReport(const ErrorReport& report);
+
+    const WindowDescription& description_;
+    HWND window_ = nullptr;
+    UINT dpi_ = 0;
+    HFONT font_ = nullptr;
+    HWND focus_ = nullptr;       // the control that had the focus when the window was last active
+    std::vector<HWND> controls_; // in the description's order
+    std::vector<std::unique_ptr<PictureBox>> pictures_;
+    std::vector<std::pair<std::string, std::unique_ptr<Win32Timer>>> timers_;
+    Dispatcher dispatcher_;
+};
+
+} // namespace vorrelin::win32
