@@ -2,6 +2,7 @@
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
 #               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
 # make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows
+# make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
 # Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2
@@ -9,7 +10,7 @@ BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
 
-.PHONY: all deps build build-sanitize windows test run bench clean
+.PHONY: all deps build build-sanitize windows package test run bench clean
 
 all: build
 
@@ -31,13 +32,16 @@ windows: deps
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-test: build build-sanitize windows
+package: build
+	cmake --build $(BUILD) --target package
+
+test: build build-sanitize windows package
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
 run: build
-	$(BUILD)/VorrelinCurve
+	$(BUILD)/vorrelincurve
 
 bench: build windows
 	$(BUILD)/bench/draw_bench

@@ -199,7 +199,8 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
 }
 
 // The icon: five red squares with yellow centres, outlined in black, in an X on a transparent
-// ground; the .ico and the .png made from the XPM hold the same picture.
+// ground; the .ico and the .png files made from the XPM hold the same picture, the largest
+// enlarged by whole pixels.
 TEST(Icon, IsFiveSquaresInAnXAndTheIcoShowsTheSame) {
     const QImage xpm = QImage(VORRELIN_ICON_XPM).convertToFormat(QImage::Format_ARGB32);
     const QImage ico = QImage(VORRELIN_ICON_ICO).convertToFormat(QImage::Format_ARGB32);
@@ -207,6 +208,8 @@ TEST(Icon, IsFiveSquaresInAnXAndTheIcoShowsTheSame) {
     ASSERT_EQ(xpm.size(), QSize(16, 16));
     EXPECT_EQ(ico, xpm);
     EXPECT_EQ(png, xpm);
+    EXPECT_EQ(QImage(VORRELIN_ICON_PNG_128).convertToFormat(QImage::Format_ARGB32),
+              xpm.scaled(128, 128)); // eight pixels to each of the XPM's
     const std::vector<std::pair<QPoint, QRgb>> pixels = {
         {{0, 0}, 0xFF000000}, {{1, 1}, 0xFFFF0000}, {{2, 2}, 0xFFFFFF00}, {{13, 13}, 0xFFFFFF00},
         {{7, 7}, 0xFFFFFF00}, {{5, 5}, 0xFF000000}, {{7, 0}, 0x00000000}, {{0, 7}, 0x00000000}};

@@ -1,0 +1,49 @@
+#!/bin/sh
+# The Debian package: lintian finds no error and no warning in it, its desktop entry and its
+# AppStream metadata validate, it holds exactly the files it should, and the program from it
+# opens its window.
+#   package_test.sh PACKAGE.deb
+set -eu
+deb=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian"
+dpkg-deb -x "$deb" "$root"
+share="$root/usr/share"
+desktop-file-validate "$share/applications/vorrelincurve.desktop" || fail "the desktop entry"
+appstreamcli validate --no-net --pedantic \
+    "$share/metainfo/invalid.vorrelincurve.vorrelincurve.metainfo.xml" || fail "the metadata"
+
+files=$(cd "$root/usr" && find . -type f | sort | tr '\n' ' ')
+expected="./bin/vorrelincurve ./share/applications/vorrelincurve.desktop \
+./share/doc/vorrelincurve/changelog.gz ./share/doc/vorrelincurve/copyright \
+./share/icons/hicolor/128x128/apps/vorrelincurve.png \
+./share/icons/hicolor/16x16/apps/vorrelincurve.png \
+./share/icons/hicolor/32x32/apps/vorrelincurve.png \
+./share/icons/hicolor/48x48/apps/vorrelincurve.png \
+./share/icons/hicolor/64x64/apps/vorrelincurve.png ./share/man/man1/vorrelincurve.1.gz \
+./share/metainfo/invalid.vorrelincurve.vorrelincurve.metainfo.xml "
+[ "$files" = "$expected" ] || fail "the package holds $files"
+entry="$share/applications/vorrelincurve.desktop"
+[ -x "$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")" ] || fail "the entry's command is not there"
+[ -f "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$entry").png" ] ||
+    fail "the entry's icon is not there"
+dpkg-deb -f "$deb" Depends | grep -q "fonts-noto-cjk" || fail "no font for the Japanese texts"
+
+xvfb-run -a sh -c '
+    "$1" & program=$!
+    for i in $(seq 100); do
+        if xdotool search --onlyvisible --name "^Vorrelin曲線\$"; then
+            kill "$program"
+            exit 0
+        fi
+        sleep 0.1
+    done
+    kill "$program"
+    exit 1' sh "$root/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
+    fail "the program from the package opens no window"
+echo "package: lintian, desktop entry, metadata, files and window: ok"
