@@ -34,8 +34,8 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
               ToPixel(kInitialBackColor)),
       // Before the program sets a coordinate system the units are twips.
       scaleWidth_(static_cast<float>(logicalWidth * kTwipsPerPixel)),
-      scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)), changed_{0, 0, width_,
-                                                                                 height_} {
+      scaleHeight_(static_cast<float>(logicalHeight * kTwipsPerPixel)) {
+    changed_ = {0, 0, width_, height_};
     UpdateMapping();
 }
 

@@ -122,7 +122,7 @@ private:
     // makes it the whole image: keeping a rectangle round every such step would cost the
     // drawings of orders 5 to 9 two thirds more time, while those of orders 10 to 13, the long
     // ones, only ever change the pen's square.
-    Area changed_;
+    Area changed_{};
     bool penMoved_ = false;
     float lastX_ = std::numeric_limits<float>::quiet_NaN();
     float lastY_ = std::numeric_limits<float>::quiet_NaN();

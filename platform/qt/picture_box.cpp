@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
-#include <cmath>
 
 namespace vorrelin {
 
@@ -48,11 +47,11 @@ void PictureBox::Present() {
     }
     const Area changed = TakeChanged();
     const qreal ratio = DevicePixelRatio();
-    const QRect area = QRect(QPoint(static_cast<int>(std::floor(changed.left / ratio)),
-                                    static_cast<int>(std::floor(changed.top / ratio))),
-                             QPoint(static_cast<int>(std::ceil(changed.right / ratio)) - 1,
-                                    static_cast<int>(std::ceil(changed.bottom / ratio)) - 1))
-                           .translated(contentsRect().topLeft());
+    const QRect area =
+        QRectF(changed.left / ratio, changed.top / ratio, (changed.right - changed.left) / ratio,
+               (changed.bottom - changed.top) / ratio)
+            .toAlignedRect()
+            .translated(contentsRect().topLeft());
     if (action == RefreshPacer::Action::PaintNow) {
         repaint(area);
     } else {

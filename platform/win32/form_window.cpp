@@ -2,6 +2,7 @@
 
 #include "platform/layout.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_object.h"
 
 #include <stdexcept>
 
@@ -55,33 +56,7 @@ FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance,
     }
     dpi_ = GetDpiForWindow(window_);
     for (std::size_t i = 0; i < description.controls.size(); ++i) {
-        const ControlDescription& control = description.controls[i];
-        const std::wstring text = Widen(control.text);
-        const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        HWND handle = nullptr;
-        switch (control.kind) {
-        case ControlKind::PictureBox: {
-            const int side = InnerSide(PlaceOf(control, kStandardDpi).width);
-            pictures_.push_back(std::make_unique<PictureBox>(
-                window_, kFirstControlId + static_cast<int>(i), side, dpi_));
-            handle = pictures_.back()->Handle();
-            break;
-        }
-        case ControlKind::CommandButton:
-            handle = CreateWindowExW(0, L"BUTTON", text.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON,
-                                     0, 0, 0, 0, window_, ControlId(i), instance, nullptr);
-            break;
-        case ControlKind::TextBox:
-            handle = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                                     child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
-                                     ControlId(i), instance, nullptr);
-            break;
-        case ControlKind::Label:
-            handle = CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0,
-                                     0, 0, 0, window_, ControlId(i), instance, nullptr);
-            break;
-        }
-        controls_.push_back(handle);
+        controls_.push_back(CreateControl(i, instance));
     }
     // Children stack in the order they were made, which is also the order Tab visits them in;
     // sending the labels to the bottom leaves that order as it is.
@@ -96,6 +71,31 @@ FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance,
     SetWindowPos(window_, nullptr, 0, 0, fitted.cx, fitted.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     focus_ = Control(FirstFocus(description).name);
+}
+
+HWND FormWindow::CreateControl(std::size_t index, HINSTANCE instance) {
+    const ControlDescription& control = description_.controls[index];
+    const std::wstring text = Widen(control.text);
+    const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (control.kind) {
+    case ControlKind::PictureBox: {
+        const int side = InnerSide(PlaceOf(control, kStandardDpi).width);
+        pictures_.push_back(std::make_unique<PictureBox>(
+            window_, kFirstControlId + static_cast<int>(index), side, dpi_));
+        return pictures_.back()->Handle();
+    }
+    case ControlKind::CommandButton:
+        return CreateWindowExW(0, L"BUTTON", text.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                               0, 0, window_, ControlId(index), instance, nullptr);
+    case ControlKind::TextBox:
+        return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                               child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
+                               ControlId(index), instance, nullptr);
+    case ControlKind::Label:
+        return CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
+                               0, window_, ControlId(index), instance, nullptr);
+    }
+    return nullptr;
 }
 
 FormWindow::~FormWindow() {
@@ -190,12 +190,7 @@ int FormWindow::Run(int showCommand) {
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    FormWindow* form = ObjectOf<FormWindow>(window, message, lParam);
     return form && form->window_ ? form->OnMessage(window, message, wParam, lParam)
                                  : DefWindowProcW(window, message, wParam, lParam);
 }

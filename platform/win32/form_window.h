@@ -47,6 +47,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept;
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND CreateControl(std::size_t index, HINSTANCE instance);
     SIZE WindowSize(UINT dpi) const;
     void Layout();
     void RepaintPictures();

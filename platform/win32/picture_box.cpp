@@ -1,6 +1,7 @@
 #include "platform/win32/picture_box.h"
 
 #include "platform/layout.h"
+#include "platform/win32/window_object.h"
 
 #include <algorithm>
 #include <chrono>
@@ -97,13 +98,7 @@ void PictureBox::Paint() {
 
 LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (box) {
+    if (PictureBox* box = ObjectOf<PictureBox>(window, message, lParam)) {
         switch (message) {
         case WM_PAINT:
             box->Paint();
