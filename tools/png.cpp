@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <fstream>
+#include <vector>
 
 // The image data is compressed with deflate's fixed codes, matching each byte run against the
 // same place one pixel back and one row up: the pictures written here are flat colours and
@@ -74,6 +75,12 @@ constexpr std::array<int, 30> kDistanceBase = {
     193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
 constexpr int kLongestMatch = 258;
 
+void PutBigEndian(Bytes& out, std::uint32_t value) {
+    for (const int shift : {24, 16, 8, 0}) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
 void PutMatch(BitWriter& bits, int length, int distance) {
     std::size_t l = kLengthBase.size() - 1;
     while (kLengthBase[l] > length) {
@@ -128,16 +135,8 @@ Bytes Compress(const Bytes& data, int pixelBytes, int rowBytes) {
         a = (a + byte) % 65521;
         b = (b + a) % 65521;
     }
-    for (const int shift : {24, 16, 8, 0}) {
-        out.push_back(static_cast<std::uint8_t>((b << 16 | a) >> shift));
-    }
+    PutBigEndian(out, b << 16 | a); // the Adler-32 of the data
     return out;
-}
-
-void PutBigEndian(Bytes& out, std::uint32_t value) {
-    for (const int shift : {24, 16, 8, 0}) {
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
 }
 
 void PutChunk(Bytes& file, const char* type, const Bytes& data) {
@@ -158,7 +157,7 @@ void PutChunk(Bytes& file, const char* type, const Bytes& data) {
 } // namespace
 
 bool WritePng(const std::string& path, int width, int height,
-              const std::vector<std::uint32_t>& pixels, bool alpha) {
+              std::span<const std::uint32_t> pixels, bool alpha) {
     const int pixelBytes = alpha ? 4 : 3;
     const int rowBytes = 1 + width * pixelBytes; // each row starts with its filter, none
     Bytes rows;

@@ -18,9 +18,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -143,8 +143,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (image) {
-        const std::uint32_t* bits = image->Bits();
-        const std::vector<std::uint32_t> pixels(bits, bits + kAreaPixels * kAreaPixels);
+        const std::span<const std::uint32_t> pixels(image->Bits(), kAreaPixels * kAreaPixels);
         if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, pixels, false)) {
             std::fprintf(stderr, "vorrelin-trace: cannot write %s\n", pngPath);
             return 1;
