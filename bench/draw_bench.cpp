@@ -3,8 +3,8 @@
 // curve generator alone sets), and a QPainter drawing every segment as its own drawLine with a
 // two-pixel pen on a QImage, the plain way to port the program.
 
-#include "platform/null_surface.h"
-#include "platform/raster_surface.h"
+#include "graphics/null_surface.h"
+#include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
 
 #include <QImage>

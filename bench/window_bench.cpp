@@ -2,7 +2,7 @@
 // screen (Qt's offscreen platform), beside the same drawing on a headless surface: the cost
 // of the window, above all of the 174,658 refreshes of the drawing, most of them merged.
 
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
 

@@ -3,7 +3,7 @@
 // cost of the window, above all of the 174,658 refreshes of the drawing, most of them merged.
 // Prints the medians of nine runs of each.
 
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
 

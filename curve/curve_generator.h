@@ -1,9 +1,9 @@
 #pragma once
 
-#include "curve/form_state.h"
+#include "curve/curve_state.h"
 #include "curve/pen.h"
-#include "platform/compiler.h"
-#include "platform/runtime_error.h"
+#include "graphics/compiler.h"
+#include "runtime/runtime_error.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +36,7 @@ constexpr Direction Anticlockwise(Direction d) {
 template <typename Surface>
 class CurveGenerator {
 public:
-    CurveGenerator(FormState& state, Surface& surface) : state_(state), surface_(surface) {}
+    CurveGenerator(CurveState& state, Surface& surface) : state_(state), surface_(surface) {}
 
     void CurveUp() { Draw(Direction::Up); }
     void CurveLeft() { Draw(Direction::Left); }
@@ -46,7 +46,7 @@ public:
 private:
     void Draw(Direction direction);
 
-    FormState& state_;
+    CurveState& state_;
     Surface& surface_;
 };
 
@@ -108,7 +108,7 @@ inline std::array<std::array<Stride, 3>, 4> Strides(std::int16_t h) {
 
 // Raises the overflow error of a join too long for 16 bits, with the pen written back first.
 // Out of line, and given the pen by value, so that the segment loop holds no call to it.
-[[noreturn]] VORRELIN_COLD inline void Overflow(FormState& state, PenState at) {
+[[noreturn]] VORRELIN_COLD inline void Overflow(CurveState& state, PenState at) {
     StorePen(state, at);
     throw RuntimeError::Overflow();
 }

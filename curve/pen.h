@@ -1,9 +1,9 @@
 #pragma once
 
-#include "curve/form_state.h"
-#include "platform/compiler.h"
-#include "platform/conversions.h"
-#include "platform/drawing_surface.h"
+#include "curve/curve_state.h"
+#include "graphics/compiler.h"
+#include "graphics/drawing_surface.h"
+#include "runtime/conversions.h"
 
 #include <array>
 #include <concepts>
@@ -58,7 +58,7 @@ struct PenState {
 };
 
 // Puts a pen's point and counter back into the window's variables.
-inline void StorePen(FormState& state, const PenState& at) {
+inline void StorePen(CurveState& state, const PenState& at) {
     state.CurX = at.x;
     state.CurY = at.y;
     state.SegmentCount = at.ramp >= 0 ? at.ramp : at.count;
@@ -81,7 +81,7 @@ inline void StorePen(FormState& state, const PenState& at) {
 template <typename Surface>
 class Pen {
 public:
-    Pen(FormState& state, Surface& surface);
+    Pen(CurveState& state, Surface& surface);
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
 
@@ -92,12 +92,12 @@ public:
 
 private:
     bool QuickLineBy(double dx, double dy);
-    VORRELIN_NOINLINE static PenState RareLineBy(FormState& state, Surface& surface, PenState at,
+    VORRELIN_NOINLINE static PenState RareLineBy(CurveState& state, Surface& surface, PenState at,
                                                  double dx, double dy);
-    static PenState FullLineBy(FormState& state, Surface& surface, PenState at, double dx,
+    static PenState FullLineBy(CurveState& state, Surface& surface, PenState at, double dx,
                                double dy);
 
-    FormState& state_;
+    CurveState& state_;
     Surface& surface_;
     PenState at_;
 };
@@ -132,7 +132,7 @@ concept HasQuickLine = requires(Surface& surface) {
 } // namespace detail
 
 template <typename Surface>
-Pen<Surface>::Pen(FormState& state, Surface& surface)
+Pen<Surface>::Pen(CurveState& state, Surface& surface)
     : state_(state), surface_(surface), at_{state.CurX, state.CurY, state.SegmentCount,
                                             detail::RampIndex(state.SegmentCount)} {}
 
@@ -182,14 +182,14 @@ VORRELIN_ALWAYS_INLINE bool Pen<Surface>::QuickLineBy(double dx, double dy) {
 // and taking the pen by value and handing it back, so that the caller's copy need not survive
 // the calls in here.
 template <typename Surface>
-PenState Pen<Surface>::RareLineBy(FormState& state, Surface& surface, PenState at, double dx,
+PenState Pen<Surface>::RareLineBy(CurveState& state, Surface& surface, PenState at, double dx,
                                   double dy) {
     return FullLineBy(state, surface, at, dx, dy);
 }
 
 // The whole segment, with every call it may need.
 template <typename Surface>
-VORRELIN_ALWAYS_INLINE PenState Pen<Surface>::FullLineBy(FormState& state, Surface& surface,
+VORRELIN_ALWAYS_INLINE PenState Pen<Surface>::FullLineBy(CurveState& state, Surface& surface,
                                                          PenState at, double dx, double dy) {
     StorePen(state, at);
     const double nx = at.x + dx;

@@ -45,12 +45,13 @@ TEST(AutoRun, StepsThroughTheOrdersUntilStopped) {
     for (const auto& [event, expected] : steps) {
         const std::size_t linesBefore = surface.lines;
         events.at(event)();
-        const FormState& s = window.form.state;
+        const CurveState& s = window.form.state;
         const bool drew = surface.lines == linesBefore + (std::size_t{4} << 2 * s.Level);
         const std::string after =
             (drew ? std::to_string(s.Level) : "-") + " " + window.Text1.Text() + " " +
-            std::to_string(s.AutoLevel) + " " + std::to_string(s.AutoDir) + " " +
-            std::to_string(s.StopRequested) + (window.Timer1.Ticking() ? " ticks" : " idle");
+            std::to_string(window.form.AutoLevel) + " " + std::to_string(window.form.AutoDir) +
+            " " + std::to_string(window.form.StopRequested) +
+            (window.Timer1.Ticking() ? " ticks" : " idle");
         EXPECT_EQ(after, expected) << "row " << ++row;
     }
 }
@@ -81,8 +82,8 @@ TEST(AutoRun, ReadsTheIntervalFromText2) {
         EXPECT_EQ(ErrorOf([&] { window.form.Command2_Click(); }), c.error) << c.text;
         EXPECT_EQ(window.Timer1.Interval(), c.interval) << c.text;
         EXPECT_EQ(window.Timer1.Ticking(), c.ticking) << c.text;
-        EXPECT_EQ(window.form.state.AutoLevel, 1) << c.text;
-        EXPECT_EQ(window.form.state.StopRequested, 0) << c.text;
+        EXPECT_EQ(window.form.AutoLevel, 1) << c.text;
+        EXPECT_EQ(window.form.StopRequested, 0) << c.text;
     }
 }
 
@@ -96,8 +97,8 @@ TEST(AutoRun, AFailedDrawingLeavesTheSequenceWhereItWas) {
     window.form.Command3_Click();
     EXPECT_EQ(ErrorOf([&] { window.Timer1.Elapse(500); }), RuntimeError::kInvalidPropertyValue);
     EXPECT_EQ(window.Text1.Text(), "1");
-    EXPECT_EQ(window.form.state.AutoLevel, 1);
-    EXPECT_EQ(window.form.state.AutoDir, 1);
+    EXPECT_EQ(window.form.AutoLevel, 1);
+    EXPECT_EQ(window.form.AutoDir, 1);
     EXPECT_TRUE(window.Timer1.Ticking());
 }
 

@@ -1,4 +1,4 @@
-#include "platform/conversions.h"
+#include "runtime/conversions.h"
 #include "support.h"
 
 #include <clocale>

@@ -62,7 +62,7 @@ TEST(CurveGenerator, DrawsWhatTheRecursionDraws) {
         const auto& c = kProcedures[procedure];
         for (int depth = -2; depth <= 6; ++depth) {
             Recorder recorder;
-            FormState state{
+            CurveState state{
                 .CurX = 100, .CurY = 200, .Level = static_cast<std::int16_t>(depth), .Step = 3};
             Generator curve(state, recorder.surface);
             (curve.*c.procedure)();
@@ -97,7 +97,7 @@ TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
             Recorder recorder;
             recorder.refuseKind = SurfaceOp::Kind::Line;
             recorder.refuseAt = failing + 1;
-            FormState state{.Level = 3, .Step = 5};
+            CurveState state{.Level = 3, .Step = 5};
             Generator curve(state, recorder.surface);
             EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }),
                       RuntimeError::kInvalidPropertyValue);
@@ -129,7 +129,7 @@ TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
                  {&Quick::CurveRight, -32768, {-32768, -32768}}};
     for (const auto& c : cases) {
         QuickSurface surface;
-        FormState state{.Level = 1, .Step = c.step};
+        CurveState state{.Level = 1, .Step = c.step};
         Quick curve(state, surface);
         EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }), RuntimeError::kOverflow) << c.step;
         EXPECT_EQ(Point(state.CurX, state.CurY), c.diagonal) << c.step;

@@ -1,4 +1,4 @@
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 #include "support.h"
 #include "ui/headless_form.h"
 
@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -110,12 +111,13 @@ TEST(DrawCommand, RedrawsTheSamePicture) {
     HeadlessForm window(surface, "4");
     window.form.Form_Load();
     window.form.Command1_Click();
-    const std::vector<std::uint32_t> first(surface.Bits(), surface.Bits() + 433 * 433);
+    const std::span<const Pixel> image = surface.CompleteImage().pixels;
+    const std::vector<Pixel> first(image.begin(), image.end());
     for (const char* order : {"7", "4"}) {
         window.Text1.Text(order);
         window.form.Command1_Click();
     }
-    EXPECT_TRUE(std::equal(first.begin(), first.end(), surface.Bits()));
+    EXPECT_TRUE(std::ranges::equal(first, surface.CompleteImage().pixels));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
 // refresh after every 1537th segment and at no other time.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     Recorder recorder;
-    FormState state;
+    CurveState state;
     Pen<DrawingSurface> pen(state, recorder.surface);
     for (int i = 0; i < 2 * kRampLength + 1; ++i) {
         pen.LineBy(1, 0);
@@ -57,7 +57,7 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
 TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
     for (const double start : {1535.5, 2000.0}) {
         Recorder recorder;
-        FormState state{.SegmentCount = start};
+        CurveState state{.SegmentCount = start};
         Pen<DrawingSurface>(state, recorder.surface).LineBy(1, 1);
         EXPECT_EQ(recorder.ops.front().colour, PenColor(start)) << start;
         EXPECT_EQ(recorder.ops.back().kind, Kind::Refresh) << start;
@@ -69,7 +69,7 @@ TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
 TEST(Pen, ARefusedRefreshComesAfterItsSegment) {
     Recorder recorder;
     recorder.refuseKind = Kind::Refresh;
-    FormState state{.CurX = 10, .CurY = 20, .SegmentCount = 1536};
+    CurveState state{.CurX = 10, .CurY = 20, .SegmentCount = 1536};
     EXPECT_EQ(ErrorOf([&] { Pen<DrawingSurface>(state, recorder.surface).LineBy(1, 2); }),
               RuntimeError::kInvalidPropertyValue);
     EXPECT_EQ(state.CurX, 11);

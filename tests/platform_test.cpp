@@ -1,7 +1,7 @@
-#include "platform/dispatcher.h"
-#include "platform/layout.h"
-#include "platform/refresh_pacer.h"
+#include "runtime/dispatcher.h"
 #include "ui/form1_description.h"
+#include "window/layout.h"
+#include "window/refresh_pacer.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "curve/pen.h"
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 #include "support.h"
 #include "ui/headless_form.h"
 
@@ -33,10 +33,12 @@ std::ostream& operator<<(std::ostream& out, const Patch& p) {
 }
 
 Patch PatchOf(RasterSurface& surface, Colour colour) {
-    Patch patch{0, surface.PixelWidth(), surface.PixelHeight(), -1, -1, ""};
-    for (int y = 0; y < surface.PixelHeight(); ++y) {
-        for (int x = 0; x < surface.PixelWidth(); ++x) {
-            if (surface.PixelAt(x, y) == colour) {
+    const ImageView image = surface.CompleteImage();
+    const Pixel pixel = ToPixel(colour);
+    Patch patch{0, image.width, image.height, -1, -1, ""};
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.At(x, y) == pixel) {
                 patch = {patch.count + 1,           std::min(patch.left, x),
                          std::min(patch.top, y),    std::max(patch.right, x),
                          std::max(patch.bottom, y), ""};
@@ -49,7 +51,7 @@ Patch PatchOf(RasterSurface& surface, Colour colour) {
     const bool few = patch.right - patch.left < 8 && patch.bottom - patch.top < 8;
     for (int y = patch.top; few && y <= patch.bottom; ++y) {
         for (int x = patch.left; x <= patch.right; ++x) {
-            patch.shape += surface.PixelAt(x, y) == colour ? '#' : '.';
+            patch.shape += image.At(x, y) == pixel ? '#' : '.';
         }
         patch.shape += y < patch.bottom ? "|" : "";
     }
@@ -124,8 +126,8 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
 // it asked, the whole image after a move of the pen by the short lines' path.
 TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     const auto changed = [](RasterSurface& surface) {
-        const RasterSurface::Area area = surface.TakeChanged();
-        return std::array{area.left, area.top, area.right, area.bottom};
+        const Rect area = surface.TakeChanged();
+        return std::array{area.left, area.top, area.Right(), area.Bottom()};
     };
     RasterSurface surface = DrawingArea();
     EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
@@ -175,7 +177,8 @@ TEST(RasterSurface, ShortLineShortcutsDrawWhatTheGeneralPathDraws) {
         viaGeneral.form.Form_Load();
         viaGeneral.form.Command1_Click();
 
-        EXPECT_TRUE(std::equal(direct.Bits(), direct.Bits() + kArea * kArea, general.Bits()))
+        EXPECT_TRUE(
+            std::ranges::equal(direct.CompleteImage().pixels, general.CompleteImage().pixels))
             << "order " << order;
     }
     RasterSurface surface(kArea, kArea);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/null_surface.h"
-#include "platform/recording_surface.h"
-#include "platform/runtime_error.h"
+#include "graphics/null_surface.h"
+#include "graphics/recording_surface.h"
+#include "runtime/runtime_error.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // are handled, not by asking a widget to paint itself, so a window that forgets to repaint
 // shows stale pixels here as it would on a screen.
 
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
 
@@ -48,8 +48,9 @@ protected:
         HeadlessForm headless(surface, order);
         headless.form.Form_Load();
         headless.form.Command1_Click();
-        return QImage(reinterpret_cast<const uchar*>(surface.Bits()), 433, 433,
-                      surface.BytesPerLine(), QImage::Format_RGB32)
+        const ImageView image = surface.CompleteImage();
+        return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                      image.height, image.BytesPerLine(), QImage::Format_RGB32)
             .copy();
     }
 
@@ -91,7 +92,7 @@ TEST_F(WindowTest, StartsAsItsDescriptionSays) {
     EXPECT_EQ(window.TextBox("Text1").text(), "5");
     EXPECT_EQ(window.TextBox("Text2").text(), "500");
     EXPECT_EQ(QApplication::focusWidget(), &window.Picture("Picture1"));
-    EXPECT_FALSE(window.Timer1().Clock().isActive());
+    EXPECT_FALSE(window.Timer("Timer1").Clock().isActive());
     QImage faceColour(433, 433, QImage::Format_RGB32);
     faceColour.fill(QColor(0xF0, 0xF0, 0xF0));
     EXPECT_EQ(OnScreen(), faceColour);
@@ -145,7 +146,7 @@ TEST_F(WindowTest, TheDrawButtonPutsTheCurveOfText1OnScreen) {
 TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
     window.TextBox("Text1").setText("7");
     window.Form().Command1_Click();
-    window.Picture("Picture1").Refresh();
+    window.Picture("Picture1").Surface().Refresh();
     EXPECT_EQ(OnScreen(), Expected("7"));
 }
 
@@ -192,7 +193,7 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     QObject::connect(&window.Button("Command3"), &QPushButton::clicked,
                      [&] { atStop = shown.size(); });
     Click("Command3");
-    ASSERT_TRUE(WaitFor([&] { return !window.Timer1().Clock().isActive(); }));
+    ASSERT_TRUE(WaitFor([&] { return !window.Timer("Timer1").Clock().isActive(); }));
     QTest::qWait(50);
     EXPECT_EQ(shown.size(), atStop + 1);
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));

@@ -8,9 +8,9 @@
 // Exit status: 0 when the command ran, whether or not it ended with a run-time error; 1 when
 // the image could not be written; 2 for wrong usage.
 
-#include "platform/raster_surface.h"
-#include "platform/recording_surface.h"
-#include "platform/runtime_error.h"
+#include "graphics/raster_surface.h"
+#include "graphics/recording_surface.h"
+#include "runtime/runtime_error.h"
 #include "tools/png.h"
 #include "ui/headless_form.h"
 
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         PrintLine("Line count " + Text(lines));
         PrintLine("Refresh count " + Text(refreshes));
     }
-    const vorrelin::FormState& s = form.state;
+    const vorrelin::CurveState& s = form.state;
     PrintLine("state CurX=" + Text(s.CurX) + " CurY=" + Text(s.CurY) + " Level=" + Text(s.Level) +
               " Step=" + Text(s.Step) + " SegmentCount=" + Text(s.SegmentCount));
     if (error) {
@@ -143,8 +143,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (image) {
-        const std::span<const std::uint32_t> pixels(image->Bits(), kAreaPixels * kAreaPixels);
-        if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, pixels, false)) {
+        if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, image->CompleteImage().pixels,
+                                false)) {
             std::fprintf(stderr, "vorrelin-trace: cannot write %s\n", pngPath);
             return 1;
         }

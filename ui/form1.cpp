@@ -2,8 +2,8 @@
 
 #include "curve/curve_generator.h"
 #include "curve/pen.h"
-#include "platform/conversions.h"
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
+#include "runtime/conversions.h"
 
 namespace vorrelin {
 
@@ -88,34 +88,34 @@ void Form1::DrawClosedCurve(Surface& surface) {
 }
 
 void Form1::Command2_Click() {
-    state.StopRequested = kFalse;
-    state.AutoLevel = kFirstAutoLevel;
+    StopRequested = kFalse;
+    AutoLevel = kFirstAutoLevel;
     const double interval = NumericPrefix(Text2.Text());
     Timer1.Interval(RoundToInt32(interval));
     Timer1.Enabled(true);
 }
 
 void Form1::Command3_Click() {
-    state.StopRequested = kTrue;
+    StopRequested = kTrue;
 }
 
 // The direction turns on the tick that draws 1 or 6, before that tick moves on; a stop takes
 // effect after the drawing, so the order on screen is the one in Text1.
 void Form1::Timer1_Timer() {
-    const std::int16_t level = state.AutoLevel;
+    const std::int16_t level = AutoLevel;
     if (level == kFirstAutoLevel) {
-        state.AutoDir = kUpward;
+        AutoDir = kUpward;
     }
     if (level == kLastAutoLevel) {
-        state.AutoDir = kDownward;
+        AutoDir = kDownward;
     }
     Text1.Text(DecimalText(level));
     Command1_Click();
-    if (state.StopRequested != kFalse) {
+    if (StopRequested != kFalse) {
         Timer1.Enabled(false);
         return;
     }
-    state.AutoLevel = Add16(state.AutoLevel, state.AutoDir);
+    AutoLevel = Add16(AutoLevel, AutoDir);
 }
 
 void Form1::SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "curve/form_state.h"
-#include "platform/drawing_surface.h"
-#include "platform/text_field.h"
-#include "platform/timer.h"
+#include "curve/curve_state.h"
+#include "graphics/drawing_surface.h"
+#include "runtime/timer.h"
+#include "window/text_field.h"
 
 #include <cstdint>
 
@@ -33,7 +33,12 @@ public:
     void SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,
                  std::int16_t y2);
 
-    FormState state;
+    CurveState state;
+    // Auto-run's variables: the order the next tick draws, the step added to it after each
+    // drawing, and the stop flag (true is -1, false 0).
+    std::int16_t AutoLevel = 0;
+    std::int16_t AutoDir = 0;
+    std::int16_t StopRequested = 0;
 
 private:
     template <typename Surface>

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "platform/window_description.h"
 #include "ui/form1.h"
+#include "ui/form1_description.h"
+#include "window/window_description.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vorrelin {
@@ -23,6 +25,12 @@ inline constexpr HandlerBinding kForm1Handlers[] = {
     {"Command3", Event::Click, &Form1::Command3_Click},
     {"Timer1", Event::Timer, &Form1::Timer1_Timer},
 };
+
+static_assert(std::ranges::all_of(kForm1Handlers,
+                                  [](const HandlerBinding& binding) {
+                                      return RaisesEvents(kForm1, binding.control);
+                                  }),
+              "a handler is bound to a name that is not the window's, a control's or a timer's");
 
 // Runs the handler of an event, if the event has one.
 inline void Handle(Form1& form, std::string_view control, Event event) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/drawing_surface.h"
-#include "platform/text_field.h"
-#include "platform/timer.h"
+#include "graphics/drawing_surface.h"
+#include "runtime/timer.h"
 #include "ui/form1.h"
+#include "window/text_field.h"
 
 #include <string_view>
 

@@ -1,9 +1,13 @@
 #include "platform/qt/form_window.h"
 
-#include "platform/layout.h"
+#include "window/layout.h"
 
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace vorrelin {
 
@@ -21,8 +25,8 @@ QRect Geometry(const ControlDescription& control) {
 
 } // namespace
 
-FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
-    : QWidget(parent), description_(description),
+FormWindow::FormWindow(const WindowDescription& description, Handler handler, QWidget* parent)
+    : QWidget(parent), description_(description), handler_(std::move(handler)),
       dispatcher_([this] { RepaintPictures(); },
                   [this](const ErrorReport& report) { ShowReport(report); }) {
     setObjectName(FromUtf8(description.name));
@@ -37,8 +41,8 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
         switch (control.kind) {
         case ControlKind::PictureBox: {
             const QRect box = Geometry(control);
-            auto* picture = new PictureBox(QSize(InnerSide(box.width()), InnerSide(box.height())),
-                                           devicePixelRatioF(), this);
+            auto* picture =
+                new PictureBox(QSize(InnerSide(box.width()), InnerSide(box.height())), this);
             pictures_.push_back(picture);
             widget = picture;
             break;
@@ -76,6 +80,11 @@ FormWindow::FormWindow(const WindowDescription& description, QWidget* parent)
             controls_[i]->lower();
         }
     }
+    for (const std::string_view name : description.timers) {
+        timers_.push_back(std::make_unique<QtTimer>());
+        connect(&timers_.back()->Clock(), &QTimer::timeout, this,
+                [this, name] { Raise(name, Event::Timer); });
+    }
     Control(FirstFocus(description).name).setFocus();
 }
 
@@ -93,8 +102,16 @@ QLineEdit& FormWindow::TextBox(std::string_view name) const {
     return dynamic_cast<QLineEdit&>(Control(name));
 }
 
+QtTimer& FormWindow::Timer(std::string_view name) const {
+    const auto found = std::ranges::find(description_.timers, name);
+    if (found == description_.timers.end()) {
+        throw std::logic_error("no timer " + std::string(name));
+    }
+    return *timers_[static_cast<std::size_t>(found - description_.timers.begin())];
+}
+
 void FormWindow::Raise(std::string_view control, Event event) {
-    dispatcher_.Dispatch([&] { handle(control, event); });
+    dispatcher_.Dispatch([&] { handler_(control, event); });
 }
 
 void FormWindow::RepaintPictures() {

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "platform/dispatcher.h"
 #include "platform/qt/picture_box.h"
-#include "platform/window_description.h"
+#include "platform/qt/qt_timer.h"
+#include "runtime/dispatcher.h"
+#include "window/window_description.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -15,23 +17,25 @@ namespace vorrelin {
 
 // A top-level window built from its description, as a forms runtime builds one: each control
 // at its place in twips at the standard density, which Qt scales on dense screens, in the
-// description's tab order, with no default or cancel button. Its buttons raise Click; every
-// event runs through the window's dispatch, one at a time, and a run-time error is reported
-// in a message box, after which the program goes on.
+// description's tab order, with no default or cancel button, and its timers. Its buttons raise
+// Click and its timers Timer; every event runs through the window's dispatch, one at a time,
+// and a run-time error is reported in a message box, after which the program goes on.
 class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const WindowDescription& description, QWidget* parent = nullptr);
+    // Runs the window's code for an event of a control, of the window or of a timer, by name.
+    using Handler = std::function<void(std::string_view control, Event event)>;
+
+    FormWindow(const WindowDescription& description, Handler handler, QWidget* parent = nullptr);
 
     PictureBox& Picture(std::string_view name) const;
     QPushButton& Button(std::string_view name) const;
     QLineEdit& TextBox(std::string_view name) const;
+    QtTimer& Timer(std::string_view name) const;
 
-    // Raises an event of a control, of the window or of a timer, by name: `handle` runs with
-    // it as a handler.
+    // Raises an event: the handler runs with it, through the dispatch.
     void Raise(std::string_view control, Event event);
-    std::function<void(std::string_view control, Event event)> handle;
 
 private:
     QWidget& Control(std::string_view name) const;
@@ -39,8 +43,10 @@ private:
     void ShowReport(const ErrorReport& report);
 
     const WindowDescription& description_;
+    Handler handler_;
     std::vector<QWidget*> controls_; // in the description's order
     std::vector<PictureBox*> pictures_;
+    std::vector<std::unique_ptr<QtTimer>> timers_; // in the description's order
     Dispatcher dispatcher_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_field.h"
+#include "window/text_field.h"
 
 #include <QLineEdit>
 

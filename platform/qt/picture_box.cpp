@@ -1,18 +1,18 @@
 #include "platform/qt/picture_box.h"
 
-#include "platform/layout.h"
+#include "window/layout.h"
 
+#include <QEvent>
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
 
 namespace vorrelin {
 
-PictureBox::PictureBox(QSize area, qreal devicePixelRatio, QWidget* parent)
-    : QFrame(parent), RasterSurface(area.width(), area.height(), devicePixelRatio),
-      image_(reinterpret_cast<const uchar*>(Bits()), PixelWidth(), PixelHeight(), BytesPerLine(),
-             QImage::Format_RGB32) {
-    image_.setDevicePixelRatio(devicePixelRatio);
+PictureBox::PictureBox(QSize area, QWidget* parent)
+    : QFrame(parent),
+      raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     setAttribute(Qt::WA_StaticContents);
@@ -20,20 +20,41 @@ PictureBox::PictureBox(QSize area, qreal devicePixelRatio, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// A window moved to a screen of another density is repainted whole, and the image then has
+// that screen's resolution.
+bool PictureBox::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        FollowDensity();
+    }
+    return QFrame::event(event);
+}
+
+void PictureBox::FollowDensity() {
+    if (devicePixelRatioF() != raster_.DevicePixelRatio()) {
+        raster_.ChangeDensity(devicePixelRatioF());
+        update();
+    }
+}
+
+// The image is wrapped afresh for every paint, so that no view outlives the buffer it shows.
 void PictureBox::paintEvent(QPaintEvent* event) {
     pacer_.Painted();
+    FollowDensity();
     QFrame::paintEvent(event);
-    Bits(); // pays any pen square the surface still owes the image
     const QRect area = contentsRect();
     const QRect target = event->rect() & area;
     if (target.isEmpty()) {
         return;
     }
-    const qreal ratio = image_.devicePixelRatio();
+    const ImageView picture = raster_.CompleteImage();
+    QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                 picture.height, picture.BytesPerLine(), QImage::Format_RGB32);
+    const qreal ratio = raster_.DevicePixelRatio();
+    image.setDevicePixelRatio(ratio);
     const QRectF source(QPointF(target.topLeft() - area.topLeft()) * ratio,
                         QSizeF(target.size()) * ratio);
     QPainter painter(this);
-    painter.drawImage(QRectF(target), image_, source);
+    painter.drawImage(QRectF(target), image, source);
 }
 
 // Only what the drawing changed since the last refresh shown is painted: at the high orders,
@@ -45,13 +66,12 @@ void PictureBox::Present() {
     if (action == RefreshPacer::Action::Nothing) {
         return;
     }
-    const Area changed = TakeChanged();
-    const qreal ratio = DevicePixelRatio();
-    const QRect area =
-        QRectF(changed.left / ratio, changed.top / ratio, (changed.right - changed.left) / ratio,
-               (changed.bottom - changed.top) / ratio)
-            .toAlignedRect()
-            .translated(contentsRect().topLeft());
+    const Rect changed = raster_.TakeChanged();
+    const qreal ratio = raster_.DevicePixelRatio();
+    const QRect area = QRectF(changed.left / ratio, changed.top / ratio, changed.width / ratio,
+                              changed.height / ratio)
+                           .toAlignedRect()
+                           .translated(contentsRect().topLeft());
     if (action == RefreshPacer::Action::PaintNow) {
         repaint(area);
     } else {

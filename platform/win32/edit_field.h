@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/text_field.h"
 #include "platform/win32/text.h"
+#include "window/text_field.h"
 
 #include <windows.h>
 

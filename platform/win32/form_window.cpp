@@ -1,10 +1,14 @@
 #include "platform/win32/form_window.h"
 
-#include "platform/layout.h"
+#include "platform/win32/error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_object.h"
+#include "window/layout.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace vorrelin::win32 {
 
@@ -21,18 +25,22 @@ HMENU ControlId(std::size_t index) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
 }
 
-// The platform's default user-interface font: the system's message font at a density.
-HFONT MessageFont(UINT dpi) {
+// The platform's default user-interface font: the system's message font at a density. Null
+// if the system cannot make it.
+GdiObject<HFONT> MessageFont(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        return GdiObject<HFONT>();
+    }
+    return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 } // namespace
 
-FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance, HICON icon)
-    : description_(description),
+FormWindow::FormWindow(const WindowDescription& description, Handler handler, HINSTANCE instance,
+                       HICON icon)
+    : description_(description), handler_(std::move(handler)),
       dispatcher_([this] { RepaintPictures(); },
                   [this](const ErrorReport& report) { ShowReport(report); }) {
     WNDCLASSEXW windowClass{};
@@ -44,17 +52,17 @@ FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance,
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterOnce(windowClass);
 
     // Sized for the primary monitor's density first; the monitor it opens on may differ.
     const SIZE size = WindowSize(GetDpiForSystem());
-    window_ =
-        CreateWindowExW(0, kClassName, Widen(description.caption).c_str(), kStyle, CW_USEDEFAULT,
-                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
-    if (!window_) {
-        throw std::runtime_error("the window cannot be created");
+    window_.Adopt(CreateWindowExW(0, kClassName, Widen(description.caption).c_str(), kStyle,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                                  instance, this));
+    if (!Handle()) {
+        ThrowLastError("CreateWindowExW");
     }
-    dpi_ = GetDpiForWindow(window_);
+    dpi_ = std::max(GetDpiForWindow(Handle()), static_cast<UINT>(kStandardDpi));
     for (std::size_t i = 0; i < description.controls.size(); ++i) {
         controls_.push_back(CreateControl(i, instance));
     }
@@ -66,9 +74,12 @@ FormWindow::FormWindow(const WindowDescription& description, HINSTANCE instance,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
+    for (std::size_t i = 0; i < description.timers.size(); ++i) {
+        timers_.push_back(std::make_unique<Win32Timer>(Handle(), kFirstTimerId + i));
+    }
     Layout();
     const SIZE fitted = WindowSize(dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, fitted.cx, fitted.cy,
+    SetWindowPos(Handle(), nullptr, 0, 0, fitted.cx, fitted.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     focus_ = Control(FirstFocus(description).name);
 }
@@ -77,35 +88,32 @@ HWND FormWindow::CreateControl(std::size_t index, HINSTANCE instance) {
     const ControlDescription& control = description_.controls[index];
     const std::wstring text = Widen(control.text);
     const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    HWND made = nullptr;
     switch (control.kind) {
     case ControlKind::PictureBox: {
         const int side = InnerSide(PlaceOf(control, kStandardDpi).width);
         pictures_.push_back(std::make_unique<PictureBox>(
-            window_, kFirstControlId + static_cast<int>(index), side, dpi_));
+            Handle(), kFirstControlId + static_cast<int>(index), side, dpi_));
         return pictures_.back()->Handle();
     }
     case ControlKind::CommandButton:
-        return CreateWindowExW(0, L"BUTTON", text.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                               0, 0, window_, ControlId(index), instance, nullptr);
+        made = CreateWindowExW(0, L"BUTTON", text.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                               0, 0, Handle(), ControlId(index), instance, nullptr);
+        break;
     case ControlKind::TextBox:
-        return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                               child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
+        made = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                               child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                ControlId(index), instance, nullptr);
+        break;
     case ControlKind::Label:
-        return CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
-                               0, window_, ControlId(index), instance, nullptr);
+        made = CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
+                               0, Handle(), ControlId(index), instance, nullptr);
+        break;
     }
-    return nullptr;
-}
-
-FormWindow::~FormWindow() {
-    timers_.clear();
-    pictures_.clear();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
+    if (!made) {
+        ThrowLastError("CreateWindowExW");
     }
-    DeleteObject(font_);
+    return made;
 }
 
 HWND FormWindow::Control(std::string_view name) const {
@@ -122,14 +130,16 @@ PictureBox& FormWindow::Picture(std::string_view name) const {
     throw std::logic_error("no drawing area " + std::string(name));
 }
 
-Win32Timer& FormWindow::AddTimer(std::string_view name) {
-    timers_.emplace_back(std::string(name),
-                         std::make_unique<Win32Timer>(window_, kFirstTimerId + timers_.size()));
-    return *timers_.back().second;
+Win32Timer& FormWindow::Timer(std::string_view name) const {
+    const auto found = std::ranges::find(description_.timers, name);
+    if (found == description_.timers.end()) {
+        throw std::logic_error("no timer " + std::string(name));
+    }
+    return *timers_[static_cast<std::size_t>(found - description_.timers.begin())];
 }
 
 void FormWindow::Raise(std::string_view control, Event event) {
-    dispatcher_.Dispatch([&] { handle(control, event); });
+    dispatcher_.Dispatch([&] { handler_(control, event); });
 }
 
 // The window whose client area is the description's at `dpi`.
@@ -140,10 +150,12 @@ SIZE FormWindow::WindowSize(UINT dpi) const {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// Every control at its place and in the message font, at the window's density.
+// Every control at its place and in the message font, at the window's density. If no font can
+// be made for the new density, the controls keep the one they have.
 void FormWindow::Layout() {
-    const HFONT old = font_;
-    font_ = MessageFont(dpi_);
+    if (GdiObject<HFONT> font = MessageFont(dpi_)) {
+        font_ = std::move(font);
+    }
     std::size_t picture = 0;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const Rect place = PlaceOf(description_.controls[i], static_cast<int>(dpi_));
@@ -153,9 +165,8 @@ void FormWindow::Layout() {
         }
         SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     }
-    DeleteObject(old);
 }
 
 void FormWindow::RepaintPictures() {
@@ -165,13 +176,13 @@ void FormWindow::RepaintPictures() {
 }
 
 void FormWindow::ShowReport(const ErrorReport& report) {
-    MessageBoxW(window_, Widen(report.text).c_str(), Widen(report.title).c_str(),
+    MessageBoxW(Handle(), Widen(report.text).c_str(), Widen(report.title).c_str(),
                 MB_OK | MB_ICONERROR);
 }
 
 int FormWindow::Run(int showCommand) {
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
     SetFocus(focus_);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -180,7 +191,7 @@ int FormWindow::Run(int showCommand) {
             (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
             continue;
         }
-        if (!IsDialogMessageW(window_, &message)) {
+        if (!Handle() || !IsDialogMessageW(Handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -191,8 +202,8 @@ int FormWindow::Run(int showCommand) {
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept {
     FormWindow* form = ObjectOf<FormWindow>(window, message, lParam);
-    return form && form->window_ ? form->OnMessage(window, message, wParam, lParam)
-                                 : DefWindowProcW(window, message, wParam, lParam);
+    return form ? form->OnMessage(window, message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -205,13 +216,13 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         }
         return 0;
     }
-    case WM_TIMER:
-        for (const auto& [name, timer] : timers_) {
-            if (timer->Id() == wParam) {
-                Raise(name, Event::Timer);
-            }
+    case WM_TIMER: {
+        const std::size_t index = wParam - kFirstTimerId;
+        if (index < timers_.size()) {
+            Raise(description_.timers[index], Event::Timer);
         }
         return 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             focus_ = GetFocus();
@@ -227,17 +238,20 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+        SetWindowPos(window, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         Layout();
         return 0;
     }
-    case WM_DESTROY: // the window's timers end with it, and so does the program
+    case WM_DESTROY: // the program ends with its window
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY:
-        window_ = nullptr;
+    case WM_NCDESTROY: // the window's timers have gone with it
+        for (const auto& timer : timers_) {
+            timer->WindowGone();
+        }
+        window_.Forget();
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/dispatcher.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_timer.h"
-#include "platform/window_description.h"
+#include "runtime/dispatcher.h"
+#include "window/window_description.h"
 
 #include <functional>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 #include <windows.h>
@@ -18,26 +18,27 @@ namespace vorrelin::win32 {
 // one-line EDIT and STATIC controls and drawing areas, each at its place in twips converted at
 // the monitor's density and in the system's message font at that density, both followed when
 // the window moves to a monitor of another density; Tab in the description's order, Enter and
-// Escape pressing nothing. Its buttons and timers raise their events; every event runs
-// through the window's dispatch, one at a time, and a run-time error is reported in a message
-// box, after which the program goes on. Closing the window ends the message loop.
+// Escape pressing nothing; and its timers. Its buttons and timers raise their events; every
+// event runs through the window's dispatch, one at a time, and a run-time error is reported in
+// a message box, after which the program goes on. Closing the window ends the message loop.
 class FormWindow {
 public:
-    FormWindow(const WindowDescription& description, HINSTANCE instance, HICON icon);
+    // Runs the window's code for an event of a control, of the window or of a timer, by name.
+    using Handler = std::function<void(std::string_view control, Event event)>;
+
+    // Throws SystemError, with the system's reason, if the window or a control cannot be made.
+    FormWindow(const WindowDescription& description, Handler handler, HINSTANCE instance,
+               HICON icon);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
-    ~FormWindow();
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.Get(); }
     HWND Control(std::string_view name) const;
     PictureBox& Picture(std::string_view name) const;
-    // A timer whose ticks raise the Timer event of `name`.
-    Win32Timer& AddTimer(std::string_view name);
+    Win32Timer& Timer(std::string_view name) const;
 
-    // Raises an event of a control, of the window or of a timer, by name: `handle` runs with
-    // it as a handler.
+    // Raises an event: the handler runs with it, through the dispatch.
     void Raise(std::string_view control, Event event);
-    std::function<void(std::string_view control, Event event)> handle;
 
     // Shows the window, with the focus on its first control, and handles its messages until
     // it is closed. Returns the program's exit code.
@@ -54,14 +55,17 @@ private:
     void ShowReport(const ErrorReport& report);
 
     const WindowDescription& description_;
-    HWND window_ = nullptr;
-    UINT dpi_ = 0;
-    HFONT font_ = nullptr;
-    HWND focus_ = nullptr;       // the control that had the focus when the window was last active
-    std::vector<HWND> controls_; // in the description's order
-    std::vector<std::unique_ptr<PictureBox>> pictures_;
-    std::vector<std::pair<std::string, std::unique_ptr<Win32Timer>>> timers_;
+    Handler handler_;
     Dispatcher dispatcher_;
+    // The controls use the font, so it outlives the window; everything after the window goes
+    // before it, while it is still there.
+    GdiObject<HFONT> font_;
+    OwnedWindow window_;
+    UINT dpi_ = 0;
+    HWND focus_ = nullptr;       // the control that had the focus when the window was last active
+    std::vector<HWND> controls_; // in the description's order; they go with the window
+    std::vector<std::unique_ptr<PictureBox>> pictures_;
+    std::vector<std::unique_ptr<Win32Timer>> timers_; // in the description's order
 };
 
 } // namespace vorrelin::win32

@@ -1,7 +1,8 @@
 #include "platform/win32/picture_box.h"
 
-#include "platform/layout.h"
+#include "platform/win32/error.h"
 #include "platform/win32/window_object.h"
+#include "window/layout.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,7 +20,7 @@ double Ratio(UINT dpi) {
 } // namespace
 
 PictureBox::PictureBox(HWND parent, int id, int side, UINT dpi)
-    : RasterSurface(side, side, Ratio(dpi)), dpi_(dpi) {
+    : raster_(side, side, Ratio(dpi), [this] { Present(); }), dpi_(dpi) {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     WNDCLASSEXW windowClass{};
@@ -28,27 +29,24 @@ PictureBox::PictureBox(HWND parent, int id, int side, UINT dpi)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass); // fails harmlessly when a second box registers it again
-    window_ = CreateWindowExW(
+    RegisterOnce(windowClass);
+    window_.Adopt(CreateWindowExW(
         WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
-        0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-}
-
-PictureBox::~PictureBox() {
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this));
+    if (!window_.Get()) {
+        ThrowLastError("CreateWindowExW");
     }
 }
 
 void PictureBox::Place(int left, int top, UINT dpi) {
     if (dpi != dpi_) {
-        ChangeDensity(Ratio(dpi));
+        raster_.ChangeDensity(Ratio(dpi));
         dpi_ = dpi;
     }
     const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-    SetWindowPos(window_, nullptr, left, top, PixelWidth() + 2 * edge, PixelHeight() + 2 * edge,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, FALSE);
+    SetWindowPos(Handle(), nullptr, left, top, raster_.PixelWidth() + 2 * edge,
+                 raster_.PixelHeight() + 2 * edge, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // Only what the drawing changed since the last refresh shown is painted: at the high orders,
@@ -60,40 +58,42 @@ void PictureBox::Present() {
     if (action == RefreshPacer::Action::Nothing) {
         return;
     }
-    const Area changed = TakeChanged();
-    const RECT area{changed.left, changed.top, changed.right, changed.bottom};
+    const Rect changed = raster_.TakeChanged();
+    const RECT area{changed.left, changed.top, changed.Right(), changed.Bottom()};
     if (action == RefreshPacer::Action::PaintNow) {
-        RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     } else {
-        InvalidateRect(window_, &area, FALSE);
+        InvalidateRect(Handle(), &area, FALSE);
     }
 }
 
 // The rows of the invalid rectangle go to the screen as a DIB of their own, which starts at
-// the first of them in the surface's buffer.
+// the first of them in the surface's buffer. A paint the system refuses leaves a paint due, so
+// the next refresh, or the repaint after the handler, tries again.
 void PictureBox::Paint() {
-    pacer_.Painted();
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window_, &paint);
-    const std::uint32_t* bits = Bits();
-    const int left = std::max<int>(paint.rcPaint.left, 0);
-    const int top = std::max<int>(paint.rcPaint.top, 0);
-    const int right = std::min<int>(paint.rcPaint.right, PixelWidth());
-    const int bottom = std::min<int>(paint.rcPaint.bottom, PixelHeight());
-    if (left < right && top < bottom) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = PixelWidth();
-        info.bmiHeader.biHeight = -(bottom - top); // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(right - left),
-                          static_cast<DWORD>(bottom - top), left, 0, 0,
-                          static_cast<UINT>(bottom - top),
-                          bits + std::ptrdiff_t{top} * PixelWidth(), &info, DIB_RGB_COLORS);
+    const PaintScope paint(Handle());
+    const ImageView picture = raster_.CompleteImage();
+    const Rect area = Intersection(
+        Between(paint.Area().left, paint.Area().top, paint.Area().right, paint.Area().bottom),
+        {0, 0, picture.width, picture.height});
+    if (area.Empty()) {
+        pacer_.Painted();
+        return;
     }
-    EndPaint(window_, &paint);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -area.height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const Pixel* firstRow = picture.pixels.data() + std::ptrdiff_t{area.top} * picture.width;
+    if (paint.Dc() &&
+        SetDIBitsToDevice(paint.Dc(), area.left, area.top, static_cast<DWORD>(area.width),
+                          static_cast<DWORD>(area.height), area.left, 0, 0,
+                          static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS) != 0) {
+        pacer_.Painted();
+    }
 }
 
 LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -108,6 +108,9 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
         case WM_LBUTTONDOWN:
             SetFocus(window);
             return 0;
+        case WM_NCDESTROY:
+            box->window_.Forget();
+            break;
         }
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win32/error.h"
+
 #include <windows.h>
 
 namespace vorrelin::win32 {
@@ -15,6 +17,18 @@ Object* ObjectOf(HWND window, UINT message, LPARAM lParam) {
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     return reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Registers a window class of the program's, unless an earlier window of it already has.
+inline void RegisterOnce(const WNDCLASSEXW& windowClass) {
+    WNDCLASSEXW registered{};
+    registered.cbSize = sizeof registered;
+    if (GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &registered)) {
+        return;
+    }
+    if (!RegisterClassExW(&windowClass)) {
+        ThrowLastError("RegisterClassExW");
+    }
 }
 
 } // namespace vorrelin::win32

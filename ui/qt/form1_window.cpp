@@ -8,12 +8,13 @@
 namespace vorrelin {
 
 Form1Window::Form1Window(QWidget* parent)
-    : FormWindow(kForm1, parent), text1_(TextBox("Text1")), text2_(TextBox("Text2")),
-      form_(Picture("Picture1"), text1_, text2_, timer1_) {
+    : FormWindow(
+          kForm1, [this](std::string_view control, Event event) { Handle(form_, control, event); },
+          parent),
+      text1_(TextBox("Text1")), text2_(TextBox("Text2")),
+      form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
-    handle = [this](std::string_view control, Event event) { Handle(form_, control, event); };
-    connect(&timer1_.Clock(), &QTimer::timeout, this, [this] { Raise("Timer1", Event::Timer); });
-    Raise("Form1", Event::Load);
+    Raise(kForm1.name, Event::Load);
 }
 
 } // namespace vorrelin

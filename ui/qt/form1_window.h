@@ -2,7 +2,6 @@
 
 #include "platform/qt/form_window.h"
 #include "platform/qt/line_edit_field.h"
-#include "platform/qt/qt_timer.h"
 #include "ui/form1.h"
 
 namespace vorrelin {
@@ -16,12 +15,10 @@ public:
     explicit Form1Window(QWidget* parent = nullptr);
 
     Form1& Form() { return form_; }
-    QtTimer& Timer1() { return timer1_; }
 
 private:
     LineEditField text1_;
     LineEditField text2_;
-    QtTimer timer1_;
     Form1 form_;
 };
 

@@ -13,14 +13,12 @@ constexpr int kIconId = 1;
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
-    : window_(kForm1, instance, LoadIconW(instance, MAKEINTRESOURCEW(kIconId))),
+    : window_(
+          kForm1, [this](std::string_view control, Event event) { Handle(form_, control, event); },
+          instance, LoadIconW(instance, MAKEINTRESOURCEW(kIconId))),
       text1_(window_.Control("Text1")), text2_(window_.Control("Text2")),
-      timer1_(window_.AddTimer("Timer1")),
-      form_(window_.Picture("Picture1"), text1_, text2_, timer1_) {
-    window_.handle = [this](std::string_view control, Event event) {
-        Handle(form_, control, event);
-    };
-    window_.Raise("Form1", Event::Load);
+      form_(window_.Picture("Picture1").Surface(), text1_, text2_, window_.Timer("Timer1")) {
+    window_.Raise(kForm1.name, Event::Load);
 }
 
 } // namespace vorrelin::win32

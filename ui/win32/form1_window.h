@@ -22,7 +22,6 @@ private:
     FormWindow window_;
     EditField text1_;
     EditField text2_;
-    Win32Timer& timer1_;
     Form1 form_;
 };
 

@@ -1,16 +1,36 @@
 // VorrelinCurve for Windows: creates the window and runs it. The program reads no arguments.
 
+#include "platform/win32/error.h"
+#include "platform/win32/text.h"
 #include "ui/win32/form1_window.h"
 
 #include <commctrl.h>
+#include <exception>
+#include <memory>
+#include <string>
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The program speaks Japanese, and says so to the system's own dialogs.
-    SetThreadUILanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN));
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+namespace {
 
-    vorrelin::win32::Form1Window window(instance);
-    return window.Run(showCommand);
+constexpr const char* kStartFailure = "VorrelinCurve を起動できませんでした。";
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    using namespace vorrelin::win32;
+    std::unique_ptr<Form1Window> window;
+    try {
+        // The program speaks Japanese, and says so to the system's own dialogs.
+        SetThreadUILanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN));
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+        if (!InitCommonControlsEx(&controls)) {
+            ThrowLastError("InitCommonControlsEx");
+        }
+        window = std::make_unique<Form1Window>(instance);
+    } catch (const std::exception& error) {
+        const std::string text = std::string(kStartFailure) + "\n\n" + error.what();
+        MessageBoxW(nullptr, Widen(text).c_str(), L"VorrelinCurve", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    return window->Run(showCommand);
 }

@@ -1,4 +1,4 @@
-#include "platform/layout.h"
+#include "window/layout.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 // The compiler-specific spellings of the drawing's hot path, in one place. GCC and Clang, and
 // MinGW's GCC with them, take the attributes as written; another compiler gets the nearest
 // portable meaning, which costs speed, not correctness.
@@ -17,16 +15,3 @@
 #define VORRELIN_NOINLINE
 #define VORRELIN_COLD
 #endif
-
-namespace vorrelin {
-
-// The four bytes of a 32-bit value in the opposite order: one instruction where it is built in.
-constexpr std::uint32_t ByteSwap32(std::uint32_t value) {
-#if defined(__GNUC__)
-    return __builtin_bswap32(value);
-#else
-    return value >> 24 | (value >> 8 & 0xFF00) | (value << 8 & 0xFF0000) | value << 24;
-#endif
-}
-
-} // namespace vorrelin

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/window_description.h"
+#include "graphics/rect.h"
+#include "graphics/twips.h"
+#include "window/window_description.h"
 
 #include <cstddef>
 #include <string_view>
@@ -9,20 +11,8 @@
 // window built from one follows.
 namespace vorrelin {
 
-inline constexpr int kTwipsPerInch = 1440;
-// The density at which a logical pixel is a device pixel: 15 twips to the pixel.
-inline constexpr int kStandardDpi = 96;
-inline constexpr int kTwipsPerPixel = kTwipsPerInch / kStandardDpi;
 // The drawing area's border at the standard density: the usual sunken edge.
 inline constexpr int kFrameWidth = 2;
-
-struct Rect {
-    int left;
-    int top;
-    int width;
-    int height;
-    bool operator==(const Rect&) const = default;
-};
 
 // Twips to the nearest pixel at `dpi` dots per inch.
 constexpr int ToPixels(int twips, int dpi) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace vorrelin {
@@ -25,11 +26,22 @@ struct WindowDescription {
     int clientWidth;
     int clientHeight;
     // In tab order; labels take no focus and are passed over.
-    std::array<ControlDescription, 8> controls;
+    std::span<const ControlDescription> controls;
+    // Timers have no place on the screen, only a name.
+    std::span<const std::string_view> timers;
 };
 
 // The events that the platform raises for the window's code: Load of the window, Click of a
 // button, Timer of a timer.
 enum class Event { Load, Click, Timer };
+
+// Whether an event of this name can come from the window: the window itself, one of its
+// controls or one of its timers.
+constexpr bool RaisesEvents(const WindowDescription& window, std::string_view name) {
+    return name == window.name ||
+           std::ranges::any_of(window.controls,
+                               [&](const ControlDescription& c) { return c.name == name; }) ||
+           std::ranges::find(window.timers, name) != window.timers.end();
+}
 
 } // namespace vorrelin

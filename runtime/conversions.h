@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <cstdint>
 #include <string>

@@ -1,18 +1,17 @@
-#include "platform/raster_surface.h"
+#include "graphics/raster_surface.h"
 
-#include "platform/layout.h"
-#include "platform/runtime_error.h"
+#include "graphics/twips.h"
+#include "runtime/runtime_error.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace vorrelin {
 
 namespace {
-
-using detail::ToPixel;
 
 void RequireFinite(float value) {
     if (!std::isfinite(value)) {
@@ -26,8 +25,9 @@ int DevicePixels(int logical, double ratio) {
 
 } // namespace
 
-RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio)
-    : logicalWidth_(logicalWidth), logicalHeight_(logicalHeight),
+RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio,
+                             std::function<void()> present)
+    : present_(std::move(present)), logicalWidth_(logicalWidth), logicalHeight_(logicalHeight),
       width_(DevicePixels(logicalWidth, devicePixelRatio)),
       height_(DevicePixels(logicalHeight, devicePixelRatio)), ratio_(devicePixelRatio),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
@@ -80,29 +80,29 @@ void RasterSurface::Cls() {
 
 void RasterSurface::Refresh() {
     Flush();
-    Present();
+    if (present_) {
+        present_();
+    }
 }
 
-RasterSurface::Area RasterSurface::TakeChanged() {
+Rect RasterSurface::TakeChanged() {
     Flush();
     if (penMoved_) {
         Touch(0, 0, width_, height_);
         penMoved_ = false;
     }
-    const Area changed = changed_;
-    changed_ = {width_, height_, 0, 0};
-    return {std::max(changed.left, 0), std::max(changed.top, 0), std::min(changed.right, width_),
-            std::min(changed.bottom, height_)};
+    const Rect changed = Intersection(changed_, {0, 0, width_, height_});
+    changed_ = {};
+    return changed;
 }
 
 void RasterSurface::Touch(int left, int top, int right, int bottom) {
-    changed_ = {std::min(changed_.left, left), std::min(changed_.top, top),
-                std::max(changed_.right, right), std::max(changed_.bottom, bottom)};
+    changed_ = Bounding(changed_, Between(left, top, right, bottom));
 }
 
-const std::uint32_t* RasterSurface::Bits() {
+ImageView RasterSurface::CompleteImage() {
     Flush();
-    return pixels_.data();
+    return {width_, height_, pixels_};
 }
 
 void RasterSurface::Flush() {
@@ -278,12 +278,6 @@ void RasterSurface::Stamp(int x, int y, std::uint32_t pixel) {
         std::uint32_t* line = pixels_.data() + static_cast<std::ptrdiff_t>(row) * width_;
         std::fill(line + x0, line + std::max(x0, x1), pixel);
     }
-}
-
-Colour RasterSurface::PixelAt(int x, int y) {
-    Flush();
-    const std::uint32_t pixel = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return ByteSwap32(pixel) >> 8;
 }
 
 } // namespace vorrelin

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "platform/compiler.h"
-#include "platform/drawing_surface.h"
+#include "graphics/compiler.h"
+#include "graphics/drawing_surface.h"
+#include "graphics/image.h"
+#include "graphics/rect.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <vector>
 
 namespace vorrelin {
 
 // The drawing area's persistent image, in memory. Lines are drawn straight into its pixels,
-// so the picture survives anything that happens to the window; a widget shows it by wrapping
-// the same buffer. A pixel is 32 bits, 0xffRRGGBB, the layout of QImage::Format_RGB32, which
-// windows on screen use themselves, so that showing the image copies it as it is.
+// so the picture survives anything that happens to the window; a window shows it by handing
+// the same buffer to the window system.
 //
 // The image has device resolution: an area of W × H logical pixels at a device pixel ratio r
 // holds round(W·r) × round(H·r) pixels, the user coordinates are stretched over all of them,
@@ -24,7 +26,10 @@ public:
     // The colour the area shows until its first Cls: the usual face colour of a dialog.
     static constexpr Colour kInitialBackColor = 0xF0F0F0;
 
-    RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
+    // `present` puts the image on screen when the program refreshes it; a surface without a
+    // screen has nothing to do then.
+    RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0,
+                  std::function<void()> present = {});
 
     // Moves the image to a screen of another density: the picture is kept, resampled to the new
     // number of pixels, and what is drawn from now on has the new resolution.
@@ -48,29 +53,14 @@ public:
     int PixelWidth() const { return width_; }
     int PixelHeight() const { return height_; }
     double DevicePixelRatio() const { return ratio_; }
-    int BytesPerLine() const { return width_ * static_cast<int>(sizeof(std::uint32_t)); }
-    // The complete image, for showing or saving.
-    const std::uint32_t* Bits();
 
-    // A rectangle of device pixels, right and bottom excluded.
-    struct Area {
-        int left;
-        int top;
-        int right;
-        int bottom;
-        bool Empty() const { return left >= right || top >= bottom; }
-    };
-    // The part of the image drawn on since the last call, so that showing it copies no more
-    // than that; everything, the first time.
-    Area TakeChanged();
+    // Pays what the surface still owes the image (see owed_) and hands it over, for showing or
+    // saving. The view lasts until the surface changes density.
+    ImageView CompleteImage();
 
-    // The colour of one device pixel, in the program's red + 256 × green + 65536 × blue form.
-    Colour PixelAt(int x, int y);
-
-protected:
-    // Puts the image on screen; a widget that shows the image overrides this. The image in
-    // memory is all a surface without a screen has to show.
-    virtual void Present() {}
+    // The part of the image drawn on since the last call, in device pixels, so that showing it
+    // copies no more than that; everything, the first time.
+    Rect TakeChanged();
 
 private:
     void Flush();
@@ -82,6 +72,7 @@ private:
     void DrawPath(float x1, float y1, float x2, float y2, std::uint32_t pixel);
     bool ClipToImage(double& x1, double& y1, double& x2, double& y2) const;
 
+    std::function<void()> present_;
     int logicalWidth_;
     int logicalHeight_;
     int width_;
@@ -122,23 +113,13 @@ private:
     // makes it the whole image: keeping a rectangle round every such step would cost the
     // drawings of orders 5 to 9 two thirds more time, while those of orders 10 to 13, the long
     // ones, only ever change the pen's square.
-    Area changed_{};
+    Rect changed_;
     bool penMoved_ = false;
     float lastX_ = std::numeric_limits<float>::quiet_NaN();
     float lastY_ = std::numeric_limits<float>::quiet_NaN();
     int lastColumn_ = 0;
     int lastRow_ = 0;
 };
-
-namespace detail {
-
-// The program's colour (red in the low byte) as an opaque pixel (red in the third byte): the
-// colour moved up a byte, its bytes swapped, and 255 on top.
-constexpr std::uint32_t ToPixel(Colour colour) {
-    return 0xFF000000 | ByteSwap32(colour << 8);
-}
-
-} // namespace detail
 
 // Every segment of a curve starts where the last one ended. From order 9 on nearly every one
 // ends in the pixel it starts in or the next one, and from order 10 on every one has length
@@ -153,7 +134,7 @@ VORRELIN_ALWAYS_INLINE bool RasterSurface::QuickLine(float x1, float y1, float x
     if (!(x1 == lastX_ && y1 == lastY_)) {
         return false;
     }
-    const std::uint32_t pixel = detail::ToPixel(colour);
+    const std::uint32_t pixel = ToPixel(colour);
     if (x2 != x1 || y2 != y1) {
         int column = 0;
         int row = 0;
@@ -174,7 +155,7 @@ VORRELIN_ALWAYS_INLINE bool RasterSurface::QuickLine(float x1, float y1, float x
 
 inline void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
     if (!QuickLine(x1, y1, x2, y2, colour)) {
-        DrawPath(x1, y1, x2, y2, detail::ToPixel(colour));
+        DrawPath(x1, y1, x2, y2, ToPixel(colour));
     }
 }
 

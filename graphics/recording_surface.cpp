@@ -1,4 +1,4 @@
-#include "platform/recording_surface.h"
+#include "graphics/recording_surface.h"
 
 namespace vorrelin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <functional>
 #include <string>
@@ -21,8 +21,9 @@ ErrorReport ReportOf(const RuntimeError& error);
 // time, each to its end. An event that comes while a handler runs, or while the report of an
 // error is open (its message loop delivers events too), is dropped. After each handler the
 // drawing areas are repainted, so that what it drew since its last refresh reaches the
-// screen; then the run-time error it ended with, if any, is reported, and the program goes on
-// with what the handler left.
+// screen; then the error it ended with, if any, is reported, and the program goes on with what
+// the handler left. Every exception is such an error: a run-time error as it is, running out
+// of memory as run-time error 7, and anything else as an internal error (51).
 class Dispatcher {
 public:
     Dispatcher(std::function<void()> repaint, std::function<void(const ErrorReport&)> report);

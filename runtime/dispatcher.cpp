@@ -1,5 +1,7 @@
-#include "platform/dispatcher.h"
+#include "runtime/dispatcher.h"
 
+#include <exception>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -8,6 +10,21 @@ namespace vorrelin {
 namespace {
 
 constexpr const char* kProgramName = "VorrelinCurve";
+
+// The run-time error that the exception being handled stands for.
+RuntimeError CurrentError() {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return RuntimeError::OutOfMemory();
+    } catch (const std::exception& error) {
+        return RuntimeError::Internal(error.what());
+    } catch (...) {
+        return RuntimeError::Internal({});
+    }
+}
 
 } // namespace
 
@@ -31,8 +48,8 @@ void Dispatcher::Dispatch(const std::function<void()>& handler) {
     std::optional<RuntimeError> failure;
     try {
         handler();
-    } catch (const RuntimeError& error) {
-        failure = error;
+    } catch (...) {
+        failure = CurrentError();
     }
     repaint_();
     if (failure) {

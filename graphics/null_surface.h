@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/drawing_surface.h"
+#include "graphics/drawing_surface.h"
 
 namespace vorrelin {
 
