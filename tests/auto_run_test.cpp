@@ -102,24 +102,5 @@ TEST(AutoRun, AFailedDrawingLeavesTheSequenceWhereItWas) {
     EXPECT_TRUE(window.Timer1.Ticking());
 }
 
-// Ticks that fall due together, as during a long drawing, come as one; writing Interval or
-// Enabled starts the period afresh.
-TEST(ManualTimer, MergesTicksThatFallDueTogether) {
-    int ticks = 0;
-    ManualTimer timer([&] { ++ticks; });
-    timer.Interval(100);
-    EXPECT_TRUE(timer.Elapse(350));
-    EXPECT_FALSE(timer.Elapse(40)); // 50 of the period had passed; 90 now
-    EXPECT_TRUE(timer.Elapse(10));
-    timer.Elapse(50);
-    timer.Interval(100);
-    EXPECT_FALSE(timer.Elapse(99));
-    timer.Enabled(true);
-    EXPECT_FALSE(timer.Elapse(99));
-    timer.Enabled(false);
-    EXPECT_FALSE(timer.Elapse(1000));
-    EXPECT_EQ(ticks, 2);
-}
-
 } // namespace
 } // namespace vorrelin

@@ -1,10 +1,15 @@
 #include "runtime/dispatcher.h"
+#include "runtime/timer.h"
+#include "support.h"
 #include "ui/form1_description.h"
 #include "window/layout.h"
 #include "window/refresh_pacer.h"
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,6 +42,48 @@ TEST(Dispatcher, RunsOneHandlerAtATimeAndReportsItsError) {
                               "handler", "repaint",
                               "VorrelinCurve|実行時エラー '6':\n\nオーバーフローしました。", "next",
                               "repaint"}));
+}
+
+// Whatever a handler ends with is reported and the program goes on: running out of memory as
+// run-time error 7, any other fault, an empty handler among them, as an internal error.
+TEST(Dispatcher, ReportsEveryKindOfFailure) {
+    const struct {
+        std::function<void()> handler;
+        const char* report;
+    } cases[] = {
+        {[] { throw std::bad_alloc(); }, "実行時エラー '7':\n\nメモリが不足しています。"},
+        {std::function<void()>(), "実行時エラー '51':\n\n内部エラーです。\nbad_function_call"},
+        {[] { throw std::logic_error("no control Timer 1"); },
+         "実行時エラー '51':\n\n内部エラーです。\nno control Timer 1"},
+        {[] { throw 42; }, "実行時エラー '51':\n\n内部エラーです。"}};
+    for (const auto& c : cases) {
+        Window window;
+        window.dispatcher.Dispatch([&] { c.handler(); });
+        ASSERT_EQ(window.log.size(), 2u);
+        EXPECT_EQ(window.log[1], std::string("VorrelinCurve|") + c.report);
+    }
+}
+
+// The timer's rules, over a clock that logs what it is told to do: it runs while the timer is
+// enabled and its interval positive, every write of Interval or Enabled starts its period
+// afresh, and a negative interval is refused and changes nothing.
+TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
+    struct LoggingTimer : ClockTimer {
+        std::string log;
+        void StartClock(std::int32_t milliseconds) override {
+            log += "start " + std::to_string(milliseconds) + ", ";
+        }
+        void StopClock() override { log += "stop, "; }
+    } timer;
+    timer.Interval(100);
+    timer.Interval(100);
+    timer.Enabled(true);
+    timer.Enabled(false);
+    timer.Interval(50);
+    timer.Enabled(true);
+    EXPECT_EQ(testing::ErrorOf([&] { timer.Interval(-1); }), RuntimeError::kInvalidPropertyValue);
+    timer.Interval(0);
+    EXPECT_EQ(timer.log, "start 100, start 100, start 100, stop, stop, start 50, stop, ");
 }
 
 // A refresh reaches the screen at once, but at most once a frame; refreshes in between ask for

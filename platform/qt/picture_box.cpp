@@ -2,7 +2,6 @@
 
 #include "window/layout.h"
 
-#include <QEvent>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,15 +19,8 @@ PictureBox::PictureBox(QSize area, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-// A window moved to a screen of another density is repainted whole, and the image then has
-// that screen's resolution.
-bool PictureBox::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        FollowDensity();
-    }
-    return QFrame::event(event);
-}
-
+// A window moved to a screen of another density is repainted whole, and its first paint there
+// gives the image that screen's resolution.
 void PictureBox::FollowDensity() {
     if (devicePixelRatioF() != raster_.DevicePixelRatio()) {
         raster_.ChangeDensity(devicePixelRatioF());

@@ -23,7 +23,6 @@ public:
     RasterSurface& Surface() { return raster_; }
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -3,11 +3,12 @@
 # input through xdotool as a user drives it. One driver for both programs:
 #   end_to_end_test.sh PROGRAM TRACE_TOOL
 # where PROGRAM and TRACE_TOOL are commands: for Windows, Wine's loader and the .exe.
-# The window opens with its caption, a 559 × 482 client area and the texts "5" and "500"; an
-# order typed and "描画" clicked puts exactly the trace tool's picture of that order on screen;
-# the orders 14 and 1e9 each bring up the error report, which Enter dismisses, and the program
-# and its picture stay; Enter and Escape press nothing; "自動実行" changes the picture on the
-# timer, and "停止" stops the timer with the last order drawn on screen.
+# It proves the wiring: the window opens with its caption, a 559 × 482 client area and the
+# texts "5" and "500"; an order typed and "描画" clicked puts exactly the trace tool's picture
+# of that order on screen; order 14 brings up the error report, which Enter dismisses, and the
+# program and its picture stay; "自動実行" changes the picture on the timer. The Windows
+# program, which has no widget tests, is also checked for what those prove of the Qt one:
+# Enter and Escape press nothing, and "停止" stops the timer with the last order on screen.
 set -eu
 program=$1
 trace=$2
@@ -91,27 +92,29 @@ picture "$work/shown.png"
 $trace --summary --png "$work/expected.png" 3 >/dev/null
 same_picture "$work/shown.png" "$work/expected.png" || fail "the picture is not order 3's"
 
-for order in 14 1e9; do
-    type_into 476 81 "$order"
-    click 476 36
-    wait_for 10 find_window VorrelinCurve || fail "no error report for $order"
-    xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
-    xdotool key --clearmodifiers Return
-    wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
-        fail "the report of $order stayed open"
-    kill -0 "$app" || fail "the program ended after $order"
-    picture "$work/after.png"
-    same_picture "$work/after.png" "$work/expected.png" || fail "$order changed the picture"
-done
+type_into 476 81 14
+click 476 36
+wait_for 10 find_window VorrelinCurve || fail "no error report for order 14"
+xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
+    fail "the report stayed open"
+kill -0 "$app" || fail "the program ended after the report"
+picture "$work/after.png"
+same_picture "$work/after.png" "$work/expected.png" || fail "order 14 changed the picture"
+
+case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
 
 # Enter and Escape press nothing, in a field or on a button with the focus (Tab from the order
 # field goes to "自動実行"), and close nothing.
-type_into 476 81 4
-xdotool key --clearmodifiers Return Escape Tab Return Escape
-sleep 1
-picture "$work/keys.png"
-same_picture "$work/keys.png" "$work/expected.png" || fail "Enter or Escape pressed a button"
-find_window "Vorrelin曲線" >/dev/null || fail "Escape closed the window"
+if $windows; then
+    type_into 476 81 4
+    xdotool key --clearmodifiers Return Escape Tab Return Escape
+    sleep 1
+    picture "$work/keys.png"
+    same_picture "$work/keys.png" "$work/expected.png" || fail "Enter or Escape pressed a button"
+    find_window "Vorrelin曲線" >/dev/null || fail "Escape closed the window"
+fi
 
 type_into 480 161 250
 click 488 116
@@ -121,6 +124,10 @@ for i in 1 2 3 4 5 6 7 8 9 10; do
 done
 pictures=$(sort -u "$work/animation" | wc -l)
 [ "$pictures" -ge 3 ] || fail "the animation showed $pictures pictures"
+if ! $windows; then
+    echo "caption, size, texts, drawing, error report and auto-run: ok"
+    exit 0
+fi
 click 488 220
 sleep 1
 first=$(digest)

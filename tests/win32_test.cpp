@@ -1,0 +1,176 @@
+// The Win32 window layer under Wine: text at the API, the window at another density, painting
+// after a refresh, and the owners of windows.
+
+#include "graphics/raster_surface.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/text.h"
+#include "ui/form1_description.h"
+#include "ui/headless_form.h"
+#include "ui/win32/form1_window.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace vorrelin::win32 {
+namespace {
+
+// UTF-8 inside, UTF-16 at the API, in both directions; what cannot be text becomes U+FFFD.
+TEST(Text, ConvertsBetweenUtf8AndUtf16) {
+    const struct {
+        std::string utf8;
+        std::wstring utf16;
+    } cases[] = {{"", L""},
+                 {"Vorrelin曲線", L"Vorrelin\u66F2\u7DDA"},
+                 {"\xF0\x9F\x98\x80", L"\U0001F600"}, // outside the BMP: a surrogate pair
+                 {"5\xEF\xBC\x95", L"5\uFF15"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Widen(c.utf8), c.utf16) << c.utf8;
+        EXPECT_EQ(Narrow(c.utf16), c.utf8) << c.utf8;
+    }
+    EXPECT_EQ(Widen("a\xFF"
+                    "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(Widen("\xE6\x9B"), L"\uFFFD"); // cut short
+    EXPECT_EQ(Narrow(std::wstring(1, wchar_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ShowWindow(window.Window().Handle(), SW_SHOWNORMAL);
+        Pump();
+    }
+
+    static void Pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    // A control's place on the window's client area.
+    RECT PlaceOf(std::string_view name) {
+        RECT rect;
+        GetWindowRect(window.Window().Control(name), &rect);
+        MapWindowPoints(HWND_DESKTOP, window.Window().Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    Form1Window window{GetModuleHandleW(nullptr)};
+};
+
+// Moved to a monitor of one and a half times the density, every control is laid out again at
+// its twips there, in the message font at that density, and the drawing area's image gets the
+// new resolution.
+TEST_F(WindowTest, LaysItselfOutAgainAtAnotherDensity) {
+    const auto fontHeight = [&](std::string_view name) {
+        LOGFONTW font{};
+        GetObjectW(
+            reinterpret_cast<HFONT>(SendMessageW(window.Window().Control(name), WM_GETFONT, 0, 0)),
+            sizeof font, &font);
+        return font.lfHeight;
+    };
+    const LONG standardHeight = fontHeight("Command1");
+    RECT suggested{100, 100, 100 + 900, 100 + 800};
+    SendMessageW(window.Window().Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const struct {
+        const char* control;
+        RECT place;
+    } cases[] = {{"Command3", {684, 312, 782, 350}},
+                 {"Text2", {684, 228, 758, 255}},
+                 {"Label2", {684, 204, 818, 230}}};
+    for (const auto& c : cases) {
+        const RECT place = PlaceOf(c.control);
+        EXPECT_TRUE(EqualRect(&place, &c.place))
+            << c.control << " at " << place.left << "," << place.top << " " << place.right << ","
+            << place.bottom;
+    }
+    // The drawing area's edge is the system's at that density, round an image of 433 × 1.5.
+    const HWND picture = window.Window().Control("Picture1");
+    RECT inner;
+    GetClientRect(picture, &inner);
+    MapWindowPoints(picture, window.Window().Handle(), reinterpret_cast<POINT*>(&inner), 2);
+    const LONG edge = GetSystemMetricsForDpi(SM_CXEDGE, 144);
+    const RECT expected{12 + edge, 12 + edge, 12 + edge + 650, 12 + edge + 650};
+    EXPECT_TRUE(EqualRect(&inner, &expected));
+    EXPECT_EQ(fontHeight("Text1"), standardHeight * 3 / 2);
+}
+
+// The drawing area's pixels as the window system shows them.
+std::vector<Pixel> OnScreen(HWND box, int side) {
+    const HDC screen = GetDC(box);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = side;
+    info.bmiHeader.biHeight = -side; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> bitmap(
+        CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HGDIOBJ old = SelectObject(memory, bitmap.Get());
+    BitBlt(memory, 0, 0, side, side, screen, 0, 0, SRCCOPY);
+    std::vector<Pixel> pixels(static_cast<const Pixel*>(bits),
+                              static_cast<const Pixel*>(bits) + side * side);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(box, screen);
+    for (Pixel& pixel : pixels) {
+        pixel |= 0xFF000000; // the screen keeps no alpha
+    }
+    return pixels;
+}
+
+// Drawn outside any handler, so that nothing repaints it afterwards, a curve reaches the screen
+// through its refreshes alone: each shows what was drawn since the last, at its place.
+TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
+    SetWindowTextW(window.Window().Control("Text1"), L"7");
+    window.Form().Command1_Click();
+    Pump();
+    RasterSurface expected(433, 433);
+    HeadlessForm headless(expected, "7");
+    headless.form.Form_Load();
+    headless.form.Command1_Click();
+    const std::span<const Pixel> pixels = expected.CompleteImage().pixels;
+    EXPECT_EQ(OnScreen(window.Window().Picture("Picture1").Handle(), 433),
+              std::vector<Pixel>(pixels.begin(), pixels.end()));
+}
+
+// A window's owner takes the object out of the window before destroying it, so the window
+// procedure sees none while the window is torn down; a drawing area whose window goes first,
+// with its parent, lets it go.
+TEST(OwnedWindow, LetsItsWindowGoWithoutTheObject) {
+    static bool objectAtDestroy = true;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
+        if (message == WM_DESTROY) {
+            objectAtDestroy = GetWindowLongPtrW(window, GWLP_USERDATA) != 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"OwnedWindowTest";
+    ASSERT_NE(RegisterClassExW(&windowClass), 0);
+    {
+        OwnedWindow owned(CreateWindowExW(0, L"OwnedWindowTest", L"", WS_OVERLAPPED, 0, 0, 10, 10,
+                                          nullptr, nullptr, windowClass.hInstance, nullptr));
+        SetWindowLongPtrW(owned.Get(), GWLP_USERDATA, 1);
+    }
+    EXPECT_FALSE(objectAtDestroy);
+
+    Form1Window form(GetModuleHandleW(nullptr));
+    PictureBox& picture = form.Window().Picture("Picture1");
+    DestroyWindow(form.Window().Handle());
+    EXPECT_EQ(picture.Handle(), nullptr);
+    EXPECT_EQ(form.Window().Handle(), nullptr);
+}
+
+} // namespace
+} // namespace vorrelin::win32
