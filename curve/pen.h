@@ -1,19 +1,17 @@
 #pragma once
 
 #include "curve/curve_state.h"
-#include "graphics/compiler.h"
 #include "graphics/drawing_surface.h"
 #include "runtime/conversions.h"
 
 #include <array>
-#include <concepts>
 #include <cstddef>
 
 namespace vorrelin {
 
 // The colour ramp runs through this many colours; the counter wraps after the last.
 inline constexpr int kRampLength = 1537;
-inline constexpr double kLastRampIndex = kRampLength - 1;
+inline constexpr int kLastRampIndex = kRampLength - 1;
 
 // The colour of the ramp for a segment counter. The count selects the first band whose upper
 // bound it is below: cyan to white, red to white, yellow to green, green to cyan, cyan to
@@ -46,66 +44,8 @@ constexpr Colour PenColor(const double& count) {
     return rgb(255, 255, 255);
 }
 
-// Where a pen stands and how far its counter has got.
-struct PenState {
-    double x = 0;
-    double y = 0;
-    double count = 0;
-    // The counter as an index into the ramp while it is a whole number 0..1536, as it always
-    // is from its first wrap on; -1 until then for any other value. While it is an index, it
-    // alone is kept up to date.
-    int ramp = -1;
-};
-
-// Puts a pen's point and counter back into the window's variables.
-inline void StorePen(CurveState& state, const PenState& at) {
-    state.CurX = at.x;
-    state.CurY = at.y;
-    state.SegmentCount = at.ramp >= 0 ? at.ramp : at.count;
-}
-
-// The pen: draws relative segments on a surface from the window's current point (CurX, CurY),
-// each in the ramp colour of the window's segment counter (SegmentCount).
-//
-// A pen takes up the current point and the counter when it is created and keeps them in
-// registers; Store puts them back. The pen itself stores them before anything that can fail
-// or show the picture, so the window's variables are right whenever a drawing stops early;
-// whoever ends a run calls Store. Keeping them out of memory is what makes a segment cheap:
-// with them in the window's variables every segment waits for the last one's stores.
-//
-// It is a template over the surface so that a drawing into a known surface calls its Line
-// directly rather than through the interface. A surface with a QuickLine (one that draws a
-// short line without calling anything, or declines) gets the segment loop with no call in it
-// at all, which lets the compiler keep the pen in registers throughout: any call in the loop,
-// however rare, would make it keep them on the stack instead.
-template <typename Surface>
-class Pen {
-public:
-    Pen(CurveState& state, Surface& surface);
-    Pen(const Pen&) = delete;
-    Pen& operator=(const Pen&) = delete;
-
-    void MoveTo(double x, double y);
-    void LineBy(double dx, double dy);
-    void Store() const { StorePen(state_, at_); }
-    const PenState& At() const { return at_; }
-
-private:
-    bool QuickLineBy(double dx, double dy);
-    VORRELIN_NOINLINE static PenState RareLineBy(CurveState& state, Surface& surface, PenState at,
-                                                 double dx, double dy);
-    static PenState FullLineBy(CurveState& state, Surface& surface, PenState at, double dx,
-                               double dy);
-
-    CurveState& state_;
-    Surface& surface_;
-    PenState at_;
-};
-
-namespace detail {
-
-// PenColor of every whole count 0..1536, worked out by the compiler: a drawing's counter is
-// always one of those, and the lookup saves six band tests per segment.
+// PenColor of every whole count 0..1536, worked out by the compiler once: a drawing's counter is
+// always one of those, and the lookup saves six band tests a segment.
 inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     std::array<Colour, kRampLength> ramp{};
     for (std::size_t count = 0; count < ramp.size(); ++count) {
@@ -114,7 +54,9 @@ inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     return ramp;
 }();
 
-inline int RampIndex(double count) {
+// The counter as an index into kRamp while it is a whole number 0..1536, as it is from the start
+// of every drawing; -1 for any other value.
+constexpr int RampIndex(double count) {
     if (count >= 0 && count <= kLastRampIndex) {
         const auto index = static_cast<int>(count);
         if (index == count) {
@@ -124,92 +66,106 @@ inline int RampIndex(double count) {
     return -1;
 }
 
-template <typename Surface>
-concept HasQuickLine = requires(Surface& surface) {
-    { surface.QuickLine(0.0f, 0.0f, 0.0f, 0.0f, Colour{}) } -> std::same_as<bool>;
+// Puts the pen on a point without drawing.
+inline void MoveTo(CurveState& state, double x, double y) {
+    state.CurX = x;
+    state.CurY = y;
+}
+
+// Segments a pen has drawn and not yet handed to its surface: the point the first starts from,
+// then the end and colour of each. A colour cycle at most, for the pen hands them over before
+// every refresh.
+using PenRun = std::array<Vertex, kRampLength>;
+
+// The pen: draws relative segments from the window's current point (CurX, CurY), each in the
+// ramp colour of the window's segment counter (SegmentCount), which it then advances; each
+// time the counter wraps to 0 it refreshes the surface, so the picture so far goes on screen.
+//
+// On a surface that takes every line, the pen collects its segments in a run and hands the run
+// over in one call before each refresh and whenever it is stored: one call through the
+// interface for up to 1537 segments, and a loop over plain arrays on the other side. On a
+// surface that may refuse a line, each segment goes over as it is drawn, after the window's
+// variables are written, so that a refusal leaves them where the segment began. The segment of
+// the ramp's last colour is drawn alone too, and refreshes.
+//
+// A pen takes up the current point and the counter when it is made and keeps them to itself;
+// Store hands over what it has collected and puts them back. Whoever ends a run of drawing
+// calls it; the pen stores them itself before anything that can fail or show the picture.
+// Keeping them out of the window's variables is what makes a segment cheap: with them in
+// memory every segment would wait for the last one's stores.
+class Pen {
+public:
+    // Inline, as everything the pen does on its own is, for a call that took the pen's
+    // address would keep it in memory.
+    Pen(CurveState& state, DrawingSurface& surface, PenRun& run)
+        : state_(state), surface_(surface), run_(run),
+          collectBelow_(surface.TakesEveryLine() ? kLastRampIndex : 0),
+          at_{state.CurX, state.CurY, state.SegmentCount, RampIndex(state.SegmentCount), 0} {
+        run_[0] = {static_cast<float>(at_.x), static_cast<float>(at_.y), 0};
+    }
+    Pen(const Pen&) = delete;
+    Pen& operator=(const Pen&) = delete;
+
+    void LineBy(double dx, double dy);
+    void Store() {
+        HandOver(state_, surface_, run_, at_);
+        at_.collected = 0;
+    }
+
+    // Whether the next `segments` segments all go into the run, so that Collect may draw them:
+    // none refreshes, and the surface takes runs.
+    bool CanCollect(int segments) const {
+        return at_.ramp >= 0 && at_.ramp <= collectBelow_ - segments;
+    }
+    // LineBy for a segment that goes into the run. Nothing here calls a function, so a loop of
+    // these keeps the pen in registers: a call in the loop would leave it on the stack, where
+    // every segment waits for the last one's stores.
+    void Collect(double dx, double dy) {
+        at_.x += dx;
+        at_.y += dy;
+        run_[static_cast<std::size_t>(++at_.collected)] = {
+            static_cast<float>(at_.x), static_cast<float>(at_.y),
+            kRamp[static_cast<std::size_t>(at_.ramp++)]};
+    }
+
+private:
+    // Where the pen stands, how far its counter has got and how many segments it holds.
+    struct At {
+        double x;
+        double y;
+        double count; // read only while ramp is -1: an index says all there is
+        int ramp;
+        int collected;
+    };
+    // The counter after a segment drawn alone: small enough to come back in registers.
+    struct Counter {
+        double count;
+        int ramp;
+    };
+
+    // Out of line, and given the pen by value: nothing takes the pen's address, so the
+    // compiler keeps it in registers. Each starts a new run at the pen's point.
+    static void HandOver(CurveState& state, DrawingSurface& surface, PenRun& run, At at);
+    static Counter DrawAlone(CurveState& state, DrawingSurface& surface, PenRun& run, At at,
+                             double dx, double dy);
+
+    CurveState& state_;
+    DrawingSurface& surface_;
+    PenRun& run_;
+    // Counters below this are collected: the last colour's segment refreshes, and a surface
+    // that may refuse a line collects none.
+    int collectBelow_;
+    At at_;
 };
 
-} // namespace detail
-
-template <typename Surface>
-Pen<Surface>::Pen(CurveState& state, Surface& surface)
-    : state_(state), surface_(surface), at_{state.CurX, state.CurY, state.SegmentCount,
-                                            detail::RampIndex(state.SegmentCount)} {}
-
-template <typename Surface>
-void Pen<Surface>::MoveTo(double x, double y) {
-    at_.x = x;
-    at_.y = y;
-    Store();
-}
-
-// Draws one segment from the current point by (dx, dy) in the colour of the count before it,
-// then advances the counter; each time it wraps to 0 the picture so far goes on screen. If the
-// surface refuses the line, the pen has not moved and the counter has not advanced.
-template <typename Surface>
-VORRELIN_ALWAYS_INLINE void Pen<Surface>::LineBy(double dx, double dy) {
-    if constexpr (detail::HasQuickLine<Surface>) {
-        if (!QuickLineBy(dx, dy)) {
-            at_ = RareLineBy(state_, surface_, at_, dx, dy);
-        }
-    } else {
-        at_ = FullLineBy(state_, surface_, at_, dx, dy);
+// The common segment goes into the run; every other is drawn alone, out of line.
+inline void Pen::LineBy(double dx, double dy) {
+    if (CanCollect(1)) {
+        Collect(dx, dy);
+        return;
     }
-}
-
-// The common segment: a ramp colour, no wrap, and a line the surface draws without help.
-template <typename Surface>
-VORRELIN_ALWAYS_INLINE bool Pen<Surface>::QuickLineBy(double dx, double dy) {
-    // A ramp index of -1 (an unusual counter) or 1536 (a wrap and a refresh) is not common.
-    if (static_cast<unsigned>(at_.ramp) >= kRampLength - 1) {
-        return false;
-    }
-    const double nx = at_.x + dx;
-    const double ny = at_.y + dy;
-    if (!surface_.QuickLine(static_cast<float>(at_.x), static_cast<float>(at_.y),
-                            static_cast<float>(nx), static_cast<float>(ny),
-                            detail::kRamp[static_cast<std::size_t>(at_.ramp)])) {
-        return false;
-    }
-    at_.x = nx;
-    at_.y = ny;
-    ++at_.ramp; // the count follows from it, when it is stored
-
-    return true;
-}
-
-// Every other segment past a QuickLine, the one before each refresh among them: out of line,
-// and taking the pen by value and handing it back, so that the caller's copy need not survive
-// the calls in here.
-template <typename Surface>
-PenState Pen<Surface>::RareLineBy(CurveState& state, Surface& surface, PenState at, double dx,
-                                  double dy) {
-    return FullLineBy(state, surface, at, dx, dy);
-}
-
-// The whole segment, with every call it may need.
-template <typename Surface>
-VORRELIN_ALWAYS_INLINE PenState Pen<Surface>::FullLineBy(CurveState& state, Surface& surface,
-                                                         PenState at, double dx, double dy) {
-    StorePen(state, at);
-    const double nx = at.x + dx;
-    const double ny = at.y + dy;
-    const double count = at.ramp >= 0 ? at.ramp : at.count;
-    const Colour colour =
-        at.ramp >= 0 ? detail::kRamp[static_cast<std::size_t>(at.ramp)] : PenColor(count);
-    surface.Line(static_cast<float>(at.x), static_cast<float>(at.y), static_cast<float>(nx),
-                 static_cast<float>(ny), colour);
-    at.x = nx;
-    at.y = ny;
-    at.count = count + 1 > kLastRampIndex ? 0 : count + 1;
-    // An unusual counter becomes an index when it reaches 0, the only whole number it can
-    // reach in the ramp's range.
-    at.ramp = at.count == 0 ? 0 : at.ramp >= 0 ? at.ramp + 1 : -1;
-    StorePen(state, at);
-    if (at.count == 0) {
-        surface.Refresh();
-    }
-    return at;
+    const Counter counter = DrawAlone(state_, surface_, run_, at_, dx, dy);
+    at_ = {at_.x + dx, at_.y + dy, counter.count, counter.ramp, 0};
 }
 
 } // namespace vorrelin

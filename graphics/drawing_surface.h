@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace vorrelin {
 
@@ -8,6 +10,13 @@ namespace vorrelin {
 using Colour = std::uint32_t;
 
 inline constexpr Colour kBlack = 0x000000;
+
+// A point of a polyline, with the colour of the line that ends there.
+struct Vertex {
+    float x;
+    float y;
+    Colour colour;
+};
 
 // The drawing area as the program uses it. The setters carry the names of the properties they
 // write. Coordinates are user coordinates: the inner area's top-left corner is
@@ -31,6 +40,19 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2, Colour colour) = 0;
     // Shows the image drawn so far on screen.
     virtual void Refresh() = 0;
+
+    // Whether the surface draws every line it is given, never refusing one. Only such a
+    // surface is given lines in runs, since a refusal inside a run could not tell which line it
+    // was; and it may be spared lines whose sum is known beforehand.
+    virtual bool TakesEveryLine() const { return false; }
+    // The lines from each vertex to the next, in the next one's colour: the same as one Line
+    // call per line, in one call.
+    virtual void Polyline(std::span<const Vertex> vertices) {
+        for (std::size_t i = 1; i < vertices.size(); ++i) {
+            Line(vertices[i - 1].x, vertices[i - 1].y, vertices[i].x, vertices[i].y,
+                 vertices[i].colour);
+        }
+    }
 };
 
 } // namespace vorrelin

@@ -19,6 +19,24 @@ void RequireFinite(float value) {
     }
 }
 
+// A pen square `pen` pixels wide that lies wholly on an image `width` pixels wide; the common
+// width of two pixels is four stores.
+void StampClear(Pixel* image, std::ptrdiff_t width, int pen, int column, int row, Pixel pixel) {
+    Pixel* line = image + row * width + column;
+    if (pen == 2) {
+        line[0] = pixel;
+        line[1] = pixel;
+        line[width] = pixel;
+        line[width + 1] = pixel;
+        return;
+    }
+    for (int y = 0; y < pen; ++y, line += width) {
+        for (int x = 0; x < pen; ++x) {
+            line[x] = pixel;
+        }
+    }
+}
+
 int DevicePixels(int logical, double ratio) {
     return std::max(1, static_cast<int>(std::lround(logical * ratio)));
 }
@@ -107,8 +125,8 @@ ImageView RasterSurface::CompleteImage() {
 
 void RasterSurface::Flush() {
     if (owed_ != 0) {
-        StampClear(lastColumn_, lastRow_, owed_);
-        Touch(lastColumn_, lastRow_, lastColumn_ + penPixels_, lastRow_ + penPixels_);
+        StampClear(pixels_.data(), width_, mapping_.pen, lastColumn_, lastRow_, owed_);
+        Touch(lastColumn_, lastRow_, lastColumn_ + mapping_.pen, lastRow_ + mapping_.pen);
         owed_ = 0;
     }
 }
@@ -146,16 +164,16 @@ void RasterSurface::ScaleHeight(float value) {
 
 void RasterSurface::UpdateMapping() {
     Flush();
-    penPixels_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio_)));
-    const double centring = 0.5 - penPixels_ / 2.0;
+    mapping_.pen = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio_)));
+    const double centring = 0.5 - mapping_.pen / 2.0;
     const double xScale = width_ / static_cast<double>(scaleWidth_);
     const double yScale = height_ / static_cast<double>(scaleHeight_);
-    xScale_ = static_cast<float>(xScale);
-    yScale_ = static_cast<float>(yScale);
-    xOffset_ = static_cast<float>(-scaleLeft_ * xScale + centring);
-    yOffset_ = static_cast<float>(-scaleTop_ * yScale + centring);
-    clearWidth_ = static_cast<float>(width_ - penPixels_ + 1);
-    clearHeight_ = static_cast<float>(height_ - penPixels_ + 1);
+    mapping_.xScale = static_cast<float>(xScale);
+    mapping_.yScale = static_cast<float>(yScale);
+    mapping_.xOffset = static_cast<float>(-scaleLeft_ * xScale + centring);
+    mapping_.yOffset = static_cast<float>(-scaleTop_ * yScale + centring);
+    mapping_.clearWidth = static_cast<float>(width_ - mapping_.pen + 1);
+    mapping_.clearHeight = static_cast<float>(height_ - mapping_.pen + 1);
     lastX_ = std::numeric_limits<float>::quiet_NaN();
     lastY_ = std::numeric_limits<float>::quiet_NaN();
 }
@@ -171,12 +189,94 @@ int FloorToInt(double value) {
 
 } // namespace
 
-// The general line: the path of a square pen, penPixels_ on a side, along the Bresenham line
-// between the pixels of the two pen positions (brush coordinates, see UpdateMapping). Both
+void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+    const Vertex ends[] = {{x1, y1, 0}, {x2, y2, colour}};
+    Polyline(ends);
+}
+
+namespace {
+
+// The pen square where the last line ended, while it lies wholly on the image, and what is
+// owed to the image there.
+struct PenSquare {
+    int column;
+    int row;
+    Pixel owed;
+    bool moved; // by the short lines' path
+};
+
+// Draws the lines from vertices[first] on, each starting where the last one ended, for as long
+// as each ends on the pen square it starts on or the next one, and returns the index of the
+// first line that does not. Such a line is one or two squares: the one it starts on, and the
+// one it ends on, which is owed. No call here, so all of it stays in registers.
+std::size_t DrawShortLines(std::span<const Vertex> vertices, std::size_t first,
+                           const RasterSurface::PenMapping& mapping, Pixel* image,
+                           std::ptrdiff_t width, PenSquare& square) {
+    // Whether a square is the same or the next one in each direction: -1, 0 or 1 apart.
+    const auto near = [](int a, int b) { return static_cast<unsigned>(a - b + 1) <= 2; };
+    PenSquare at = square;
+    std::size_t i = first;
+    for (; i < vertices.size(); ++i) {
+        const Vertex& to = vertices[i];
+        if (to.x == vertices[i - 1].x && to.y == vertices[i - 1].y) {
+            at.owed = ToPixel(to.colour);
+            continue;
+        }
+        int column = 0;
+        int row = 0;
+        if (!mapping.SquareClear(to.x, to.y, column, row) || !near(column, at.column) ||
+            !near(row, at.row)) {
+            break;
+        }
+        const Pixel pixel = ToPixel(to.colour);
+        StampClear(image, width, mapping.pen, at.column, at.row, pixel);
+        at = {column, row, pixel, true};
+    }
+    square = at;
+    return i;
+}
+
+} // namespace
+
+// Every line of a run starts where the last one ended, and from order 9 on nearly every one
+// ends on the pen square it starts on or the next one; from order 10 on every one has length
+// zero. While the square where the last line ended lies wholly on the image, such lines are
+// drawn by DrawShortLines; every other line takes the general path.
+void RasterSurface::Polyline(std::span<const Vertex> vertices) {
+    if (vertices.size() < 2) {
+        return;
+    }
+    PenSquare square{lastColumn_, lastRow_, owed_, false};
+    bool onSquare = vertices[0].x == lastX_ && vertices[0].y == lastY_;
+    for (std::size_t next = 1; next < vertices.size(); ++next) {
+        if (onSquare) {
+            next = DrawShortLines(vertices, next, mapping_, pixels_.data(), width_, square);
+            if (next == vertices.size()) {
+                lastX_ = vertices.back().x;
+                lastY_ = vertices.back().y;
+                break;
+            }
+        }
+        lastColumn_ = square.column;
+        lastRow_ = square.row;
+        owed_ = square.owed;
+        const Vertex& to = vertices[next];
+        DrawPath(vertices[next - 1].x, vertices[next - 1].y, to.x, to.y, ToPixel(to.colour));
+        onSquare = !std::isnan(lastX_);
+        square = {lastColumn_, lastRow_, owed_, square.moved};
+    }
+    lastColumn_ = square.column;
+    lastRow_ = square.row;
+    owed_ = square.owed;
+    penMoved_ = penMoved_ || square.moved;
+}
+
+// The general line: the path of a square pen, mapping_.pen pixels on a side, along the Bresenham
+// line between the pixels of the two pen positions (brush coordinates, see UpdateMapping). Both
 // ends are stamped, so consecutive segments join without a gap.
 void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std::uint32_t pixel) {
     Flush();
-    if (SquareClearOfEdges(toX, toY, lastColumn_, lastRow_)) {
+    if (mapping_.SquareClear(toX, toY, lastColumn_, lastRow_)) {
         lastX_ = toX;
         lastY_ = toY;
     } else {
@@ -190,15 +290,15 @@ void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std
         const float mapped = value * scale + offset;
         return std::isfinite(mapped) ? double{mapped} : double{value} * scale + offset;
     };
-    double x1 = map(fromX, xScale_, xOffset_);
-    double y1 = map(fromY, yScale_, yOffset_);
-    double x2 = map(toX, xScale_, xOffset_);
-    double y2 = map(toY, yScale_, yOffset_);
+    double x1 = map(fromX, mapping_.xScale, mapping_.xOffset);
+    double y1 = map(fromY, mapping_.yScale, mapping_.yOffset);
+    double x2 = map(toX, mapping_.xScale, mapping_.xOffset);
+    double y2 = map(toY, mapping_.yScale, mapping_.yOffset);
 
     // Pen positions a whole pen width outside the image leave no mark; a line that reaches
     // that far is cut to the part that can. The bounds keep the integer conversions exact.
     const auto near = [this](double x, double y) {
-        return x >= -penPixels_ && x <= width_ && y >= -penPixels_ && y <= height_;
+        return x >= -mapping_.pen && x <= width_ && y >= -mapping_.pen && y <= height_;
     };
     if (!(near(x1, y1) && near(x2, y2)) && !ClipToImage(x1, y1, x2, y2)) {
         return;
@@ -208,8 +308,8 @@ void RasterSurface::DrawPath(float fromX, float fromY, float toX, float toY, std
     int y = FloorToInt(y1);
     const int xEnd = FloorToInt(x2);
     const int yEnd = FloorToInt(y2);
-    Touch(std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd) + penPixels_,
-          std::max(y, yEnd) + penPixels_);
+    Touch(std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd) + mapping_.pen,
+          std::max(y, yEnd) + mapping_.pen);
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int xStep = x < xEnd ? 1 : -1;
@@ -254,7 +354,7 @@ bool RasterSurface::ClipToImage(double& x1, double& y1, double& x2, double& y2) 
         }
         return enter <= leave;
     };
-    const double bound = -penPixels_;
+    const double bound = -mapping_.pen;
     if (!(clip(-dx, x1 - bound) && clip(dx, width_ - x1) && clip(-dy, y1 - bound) &&
           clip(dy, height_ - y1))) {
         return false;
@@ -272,8 +372,8 @@ bool RasterSurface::ClipToImage(double& x1, double& y1, double& x2, double& y2) 
 void RasterSurface::Stamp(int x, int y, std::uint32_t pixel) {
     const int x0 = std::max(x, 0);
     const int y0 = std::max(y, 0);
-    const int x1 = std::min(x + penPixels_, width_);
-    const int y1 = std::min(y + penPixels_, height_);
+    const int x1 = std::min(x + mapping_.pen, width_);
+    const int y1 = std::min(y + mapping_.pen, height_);
     for (int row = y0; row < y1; ++row) {
         std::uint32_t* line = pixels_.data() + static_cast<std::ptrdiff_t>(row) * width_;
         std::fill(line + x0, line + std::max(x0, x1), pixel);

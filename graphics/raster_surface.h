@@ -1,15 +1,14 @@
 #pragma once
 
-#include "graphics/compiler.h"
 #include "graphics/drawing_surface.h"
 #include "graphics/image.h"
 #include "graphics/rect.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <limits>
+#include <span>
 #include <vector>
 
 namespace vorrelin {
@@ -42,13 +41,12 @@ public:
     void ScaleTop(float value) override;
     void ScaleWidth(float value) override;
     void ScaleHeight(float value) override;
-    // Final, and inline below: the curve calls it once per segment, and a caller that knows it
-    // has a RasterSurface gets it compiled into its own loop.
-    void Line(float x1, float y1, float x2, float y2, Colour colour) final;
-    // Draws the line if it is one of the short ones that need no general path, and says so.
-    bool QuickLine(float x1, float y1, float x2, float y2, Colour colour);
-    // Completes the image, then shows it (Present).
-    void Refresh() final;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    // Completes the image, then has it put on screen.
+    void Refresh() override;
+    // A raster refuses no line, so a pen hands it whole runs of them.
+    bool TakesEveryLine() const override { return true; }
+    void Polyline(std::span<const Vertex> vertices) override;
 
     int PixelWidth() const { return width_; }
     int PixelHeight() const { return height_; }
@@ -66,8 +64,6 @@ private:
     void Flush();
     void Touch(int left, int top, int right, int bottom);
     void UpdateMapping();
-    bool SquareClearOfEdges(float x, float y, int& column, int& row) const;
-    void StampClear(int column, int row, std::uint32_t pixel);
     void Stamp(int column, int row, std::uint32_t pixel);
     void DrawPath(float x1, float y1, float x2, float y2, std::uint32_t pixel);
     bool ClipToImage(double& x1, double& y1, double& x2, double& y2) const;
@@ -87,32 +83,50 @@ private:
     float scaleWidth_;
     float scaleHeight_;
 
-    // Derived from the above by UpdateMapping. A user point (x, y) puts the top-left pixel of
-    // its pen square at floor(x·xScale_ + xOffset_), floor(y·yScale_ + yOffset_); the square
-    // is penPixels_ wide and centred on the point. Single precision: the coordinates come in
-    // it, and it is two instructions a segment cheaper than widening them.
-    int penPixels_ = 1;
-    float xScale_ = 1;
-    float yScale_ = 1;
-    float xOffset_ = 0;
-    float yOffset_ = 0;
-    // Pen positions below these, and from 0, keep the whole square on the image.
-    float clearWidth_ = 0;
-    float clearHeight_ = 0;
+public:
+    // Where a user point puts the pen square, derived from the above by UpdateMapping: a point
+    // (x, y) puts its top-left pixel at floor(x·xScale + xOffset), floor(y·yScale + yOffset),
+    // and the square is `pen` pixels wide and centred on the point. Single precision: the
+    // coordinates come in it, and it is two instructions a segment cheaper than widening them.
+    // A drawing copies it into registers for a run of lines.
+    struct PenMapping {
+        int pen = 1;
+        float xScale = 1;
+        float yScale = 1;
+        float xOffset = 0;
+        float yOffset = 0;
+        // Pen positions below these, and from 0, keep the whole square on the image.
+        float clearWidth = 0;
+        float clearHeight = 0;
+
+        // The square's top-left pixel for a user point, if the whole square lies on the image.
+        bool SquareClear(float x, float y, int& column, int& row) const {
+            const float left = x * xScale + xOffset;
+            const float top = y * yScale + yOffset;
+            if (!(left >= 0 && top >= 0 && left < clearWidth && top < clearHeight)) {
+                return false;
+            }
+            column = static_cast<int>(left);
+            row = static_cast<int>(top);
+            return true;
+        }
+    };
+
+private:
+    PenMapping mapping_;
 
     // Where the last line ended, and the top-left pixel of the pen square there, when that
     // square lies wholly on the image; NaN otherwise, which no point equals.
     //
     // That square is owed to the image in the pixel value owed_ (0 for none: every pixel is
     // opaque) rather than painted: a curve's next segment starts there and paints it over in
-    // its own colour, so painting it now would be wasted, and at the high orders, where every
-    // segment is a dot on the same square, it would be all the work there is. Flush pays it
-    // before anything can see the image or draw on it.
+    // its own colour, so painting it now would be wasted, and where every segment is a dot on
+    // the same square it would be all the work there is. Flush pays it before anything can see
+    // the image or draw on it.
     std::uint32_t owed_ = 0;
     // The changed part since the last TakeChanged. A pen that moved by the short lines' path
     // makes it the whole image: keeping a rectangle round every such step would cost the
-    // drawings of orders 5 to 9 two thirds more time, while those of orders 10 to 13, the long
-    // ones, only ever change the pen's square.
+    // drawings of orders 5 to 9 two thirds more time, and they show it all anyway.
     Rect changed_;
     bool penMoved_ = false;
     float lastX_ = std::numeric_limits<float>::quiet_NaN();
@@ -120,75 +134,5 @@ private:
     int lastColumn_ = 0;
     int lastRow_ = 0;
 };
-
-// Every segment of a curve starts where the last one ended. From order 9 on nearly every one
-// ends in the pixel it starts in or the next one, and from order 10 on every one has length
-// zero: such a line is one or two pen squares, found from the remembered end of the last line
-// and drawn without the general path's mapping, clipping and stepping. Calls nothing.
-VORRELIN_ALWAYS_INLINE bool RasterSurface::QuickLine(float x1, float y1, float x2, float y2,
-                                                     Colour colour) {
-    // Everything is read before the first pixel is written: the compiler cannot tell that
-    // writing a pixel leaves the surface's own integers alone.
-    const int lastColumn = lastColumn_;
-    const int lastRow = lastRow_;
-    if (!(x1 == lastX_ && y1 == lastY_)) {
-        return false;
-    }
-    const std::uint32_t pixel = ToPixel(colour);
-    if (x2 != x1 || y2 != y1) {
-        int column = 0;
-        int row = 0;
-        if (!SquareClearOfEdges(x2, y2, column, row) || std::abs(column - lastColumn) > 1 ||
-            std::abs(row - lastRow) > 1) {
-            return false;
-        }
-        StampClear(lastColumn, lastRow, pixel);
-        penMoved_ = true;
-        lastX_ = x2;
-        lastY_ = y2;
-        lastColumn_ = column;
-        lastRow_ = row;
-    }
-    owed_ = pixel;
-    return true;
-}
-
-inline void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    if (!QuickLine(x1, y1, x2, y2, colour)) {
-        DrawPath(x1, y1, x2, y2, ToPixel(colour));
-    }
-}
-
-// The pen square's top-left pixel for a user point, if the whole square lies on the image.
-VORRELIN_ALWAYS_INLINE bool RasterSurface::SquareClearOfEdges(float x, float y, int& column,
-                                                              int& row) const {
-    const float left = x * xScale_ + xOffset_;
-    const float top = y * yScale_ + yOffset_;
-    if (!(left >= 0 && top >= 0 && left < clearWidth_ && top < clearHeight_)) {
-        return false;
-    }
-    column = static_cast<int>(left);
-    row = static_cast<int>(top);
-    return true;
-}
-
-// A pen square that lies wholly on the image; the common width of two pixels is four stores.
-VORRELIN_ALWAYS_INLINE void RasterSurface::StampClear(int column, int row, std::uint32_t pixel) {
-    const std::ptrdiff_t width = width_;
-    const int pen = penPixels_;
-    std::uint32_t* line = pixels_.data() + row * width + column;
-    if (pen == 2) {
-        line[0] = pixel;
-        line[1] = pixel;
-        line[width] = pixel;
-        line[width + 1] = pixel;
-        return;
-    }
-    for (int y = 0; y < pen; ++y, line += width) {
-        for (int x = 0; x < pen; ++x) {
-            line[x] = pixel;
-        }
-    }
-}
 
 } // namespace vorrelin

@@ -14,7 +14,7 @@ using Point = std::pair<float, float>;
 
 // The four procedures, each with its table of seven actions: calls at positions 1, 3, 5 and 7,
 // and segments, in units of h, at 2, 4 and 6.
-using Generator = CurveGenerator<DrawingSurface>;
+using Generator = CurveGenerator;
 enum Procedure { kUp, kLeft, kDown, kRight };
 // clang-format off
 const struct {
@@ -109,30 +109,27 @@ TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
     }
 }
 
-// A surface that takes every line by its quick path, as the raster takes short ones: the pen
-// then keeps its point to itself until something writes it back.
-struct QuickSurface : NullSurface {
-    bool QuickLine(float, float, float, float, Colour) { return true; }
-};
-
 // The straight segment's 2h is formed when it is reached: after the first diagonal, before
-// the straight segment is drawn, with the pen written back at the diagonal's end.
+// the straight segment is drawn. On a surface that is handed lines in runs, the diagonal has
+// reached it and the pen is written back at its end.
 TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
-    using Quick = CurveGenerator<QuickSurface>;
     const struct {
-        void (Quick::*procedure)();
+        void (Generator::*procedure)();
         std::int16_t step;
         Point diagonal;
-    } cases[] = {{&Quick::CurveRight, 16384, {16384, 16384}},
-                 {&Quick::CurveDown, 16384, {-16384, 16384}},
-                 {&Quick::CurveLeft, -16384, {16384, 16384}},
-                 {&Quick::CurveRight, -32768, {-32768, -32768}}};
+    } cases[] = {{&Generator::CurveRight, 16384, {16384, 16384}},
+                 {&Generator::CurveDown, 16384, {-16384, 16384}},
+                 {&Generator::CurveLeft, -16384, {16384, 16384}},
+                 {&Generator::CurveRight, -32768, {-32768, -32768}}};
     for (const auto& c : cases) {
-        QuickSurface surface;
+        Recorder recorder;
+        recorder.surface.takesEveryLine = true;
         CurveState state{.Level = 1, .Step = c.step};
-        Quick curve(state, surface);
+        Generator curve(state, recorder.surface);
         EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }), RuntimeError::kOverflow) << c.step;
         EXPECT_EQ(Point(state.CurX, state.CurY), c.diagonal) << c.step;
+        ASSERT_EQ(recorder.Lines().size(), 1u) << c.step;
+        EXPECT_EQ(Point(recorder.Lines()[0].x2, recorder.Lines()[0].y2), c.diagonal) << c.step;
         EXPECT_EQ(state.SegmentCount, 1);
         EXPECT_EQ(state.Level, 0);
     }

@@ -31,25 +31,33 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
     }
 }
 
-// Two colour cycles and a segment: each segment in the colour of the count before it, and a
-// refresh after every 1537th segment and at no other time.
+// Two colour cycles and a segment, handed over one by one or in runs: each segment from the
+// last one's end in the colour of the count before it, and a refresh after every 1537th
+// segment and at no other time.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
-    Recorder recorder;
-    CurveState state;
-    Pen<DrawingSurface> pen(state, recorder.surface);
-    for (int i = 0; i < 2 * kRampLength + 1; ++i) {
-        pen.LineBy(1, 0);
+    for (const bool inRuns : {false, true}) {
+        Recorder recorder;
+        recorder.surface.takesEveryLine = inRuns;
+        CurveState state{.CurX = 7};
+        PenRun run;
+        Pen pen(state, recorder.surface, run);
+        for (int i = 0; i < 2 * kRampLength + 1; ++i) {
+            pen.LineBy(1, 0);
+        }
+        pen.Store();
+        std::size_t lines = 0;
+        for (const SurfaceOp& op : recorder.ops) {
+            const double count = static_cast<double>(lines % kRampLength);
+            ASSERT_TRUE(op.kind == Kind::Refresh ? count == 0
+                                                 : op.colour == PenColor(count) &&
+                                                       op.x1 == 7 + lines && op.x2 == op.x1 + 1)
+                << lines << (inRuns ? " in runs" : "");
+            lines += op.kind == Kind::Line ? 1 : 0;
+        }
+        EXPECT_EQ(recorder.ops.size(), 2u * kRampLength + 3);
+        EXPECT_EQ(state.SegmentCount, 1);
+        EXPECT_EQ(state.CurX, 7 + 2 * kRampLength + 1);
     }
-    pen.Store();
-    std::size_t lines = 0;
-    for (const SurfaceOp& op : recorder.ops) {
-        const double count = static_cast<double>(lines % kRampLength);
-        ASSERT_TRUE(op.kind == Kind::Refresh ? count == 0 : op.colour == PenColor(count)) << lines;
-        lines += op.kind == Kind::Line ? 1 : 0;
-    }
-    EXPECT_EQ(recorder.ops.size(), 2u * kRampLength + 3);
-    EXPECT_EQ(state.SegmentCount, 1);
-    EXPECT_EQ(state.CurX, 2 * kRampLength + 1);
 }
 
 // A counter that no drawing produces keeps the ramp's rules: the colour of its count, and 0,
@@ -58,7 +66,8 @@ TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
     for (const double start : {1535.5, 2000.0}) {
         Recorder recorder;
         CurveState state{.SegmentCount = start};
-        Pen<DrawingSurface>(state, recorder.surface).LineBy(1, 1);
+        PenRun run;
+        Pen(state, recorder.surface, run).LineBy(1, 1);
         EXPECT_EQ(recorder.ops.front().colour, PenColor(start)) << start;
         EXPECT_EQ(recorder.ops.back().kind, Kind::Refresh) << start;
         EXPECT_EQ(state.SegmentCount, 0) << start;
@@ -70,7 +79,8 @@ TEST(Pen, ARefusedRefreshComesAfterItsSegment) {
     Recorder recorder;
     recorder.refuseKind = Kind::Refresh;
     CurveState state{.CurX = 10, .CurY = 20, .SegmentCount = 1536};
-    EXPECT_EQ(ErrorOf([&] { Pen<DrawingSurface>(state, recorder.surface).LineBy(1, 2); }),
+    PenRun run;
+    EXPECT_EQ(ErrorOf([&] { Pen(state, recorder.surface, run).LineBy(1, 2); }),
               RuntimeError::kInvalidPropertyValue);
     EXPECT_EQ(state.CurX, 11);
     EXPECT_EQ(state.CurY, 22);

@@ -15,6 +15,8 @@ namespace vorrelin {
 namespace {
 
 constexpr Colour kRed = 0x0000FF;
+// Pixels are 0xffRRGGBB.
+constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
@@ -32,9 +34,8 @@ std::ostream& operator<<(std::ostream& out, const Patch& p) {
                << " " << p.shape;
 }
 
-Patch PatchOf(RasterSurface& surface, Colour colour) {
+Patch PatchOf(RasterSurface& surface, Pixel pixel) {
     const ImageView image = surface.CompleteImage();
-    const Pixel pixel = ToPixel(colour);
     Patch patch{0, image.width, image.height, -1, -1, ""};
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
@@ -107,7 +108,7 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
         for (const auto& [x1, y1, x2, y2] : c.lines) {
             surface.Line(x1, y1, x2, y2, kRed);
         }
-        EXPECT_EQ(PatchOf(surface, kRed), c.red) << c.what;
+        EXPECT_EQ(PatchOf(surface, kRedPixel), c.red) << c.what;
     }
 }
 
@@ -117,9 +118,9 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     RasterSurface surface = DrawingArea();
     surface.Line(0, 0, 0, 0, kRed);
     surface.ChangeDensity(2);
-    EXPECT_EQ(PatchOf(surface, kRed), (Patch{16, 18, 18, 21, 21, "####|####|####|####"}));
+    EXPECT_EQ(PatchOf(surface, kRedPixel), (Patch{16, 18, 18, 21, 21, "####|####|####|####"}));
     surface.Line(1000, 0, 1000, 0, 0x00FF00);
-    EXPECT_EQ(PatchOf(surface, 0x00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
+    EXPECT_EQ(PatchOf(surface, 0xFF00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
 }
 
 // What a window repaints after a refresh: the part of the image drawn on since the last time
@@ -185,8 +186,8 @@ TEST(RasterSurface, ShortLineShortcutsDrawWhatTheGeneralPathDraws) {
     HeadlessForm window(surface, "10");
     window.form.Form_Load();
     window.form.Command1_Click();
-    const Colour last = PenColor(((4 << 20) - 1) % kRampLength);
-    EXPECT_EQ(PatchOf(surface, last), (Patch{4, 9, 9, 10, 10, "##|##"}));
+    // The colour of count (4^11 - 1) mod 1537 = 1367: red and green 87, blue 255.
+    EXPECT_EQ(PatchOf(surface, 0xFF5757FF), (Patch{4, 9, 9, 10, 10, "##|##"}));
 }
 
 } // namespace

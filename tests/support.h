@@ -23,17 +23,24 @@ int ErrorOf(auto&& operation) {
 }
 
 // A surface that keeps every operation it takes, and refuses the n-th of one kind (counting
-// from 1) with error 380 when told to. A drawing far larger than any test asks for is cut
-// short, so that a fault that makes one fails fast instead of filling the memory.
+// from 1) with error 380 when told to. Told that it takes every line, as a raster does, it is
+// handed lines in runs and records each as a Line. A drawing far larger than any test asks for
+// is cut short, so that a fault that makes one fails fast instead of filling the memory.
 struct Recorder {
     static constexpr std::size_t kMostOperations = 10'000'000;
+
+    struct Surface : RecordingSurface {
+        using RecordingSurface::RecordingSurface;
+        bool takesEveryLine = false;
+        bool TakesEveryLine() const override { return takesEveryLine; }
+    };
 
     std::vector<SurfaceOp> ops;
     std::optional<SurfaceOp::Kind> refuseKind;
     std::size_t refuseAt = 1;
     std::size_t seen = 0;
 
-    RecordingSurface surface{[this](const SurfaceOp& op) {
+    Surface surface{[this](const SurfaceOp& op) {
         if (refuseKind == op.kind && ++seen == refuseAt) {
             throw RuntimeError::InvalidPropertyValue();
         }
@@ -52,9 +59,10 @@ struct Recorder {
 };
 
 // A surface that only counts lines and keeps their bounds, for drawings of millions of
-// segments.
+// segments: it is given every one of them.
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
+    bool TakesEveryLine() const override { return false; }
     float lastX = 0, lastY = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
 
     void Line(float x1, float y1, float x2, float y2, Colour) override {

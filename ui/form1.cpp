@@ -1,8 +1,7 @@
 #include "ui/form1.h"
 
-#include "curve/curve_generator.h"
+#include "curve/closed_curve.h"
 #include "curve/pen.h"
-#include "graphics/raster_surface.h"
 #include "runtime/conversions.h"
 
 namespace vorrelin {
@@ -57,34 +56,8 @@ void Form1::Command1_Click() {
     const std::int16_t far = Add16(kTargetExtent, kViewBeyondTarget);
     SetView(Picture1, kViewCorner, kViewCorner, far, far);
 
-    // The picture is nearly always the in-memory raster; drawing into it by its own type lets
-    // the compiler put its Line into the curve's loop instead of calling through the interface
-    // once per segment.
-    if (auto* raster = dynamic_cast<RasterSurface*>(&Picture1)) {
-        DrawClosedCurve(*raster);
-    } else {
-        DrawClosedCurve(Picture1);
-    }
-}
-
-// Four pieces clockwise from (h, 0), joined by four diagonals; the last one closes the curve.
-template <typename Surface>
-void Form1::DrawClosedCurve(Surface& surface) {
-    CurveGenerator<Surface> curve(state, surface);
-    const auto lineBy = [&](double dx, double dy) {
-        Pen<Surface> pen(state, surface);
-        pen.LineBy(dx, dy);
-        pen.Store();
-    };
-    Pen<Surface>(state, surface).MoveTo(state.Step, 0);
-    curve.CurveRight();
-    lineBy(state.Step, state.Step);
-    curve.CurveDown();
-    lineBy(Negate16(state.Step), state.Step);
-    curve.CurveLeft();
-    lineBy(Negate16(state.Step), Negate16(state.Step));
-    curve.CurveUp();
-    lineBy(state.Step, Negate16(state.Step));
+    MoveTo(state, state.Step, 0);
+    DrawClosedCurve(state, Picture1);
 }
 
 void Form1::Command2_Click() {

@@ -41,9 +41,6 @@ public:
     std::int16_t StopRequested = 0;
 
 private:
-    template <typename Surface>
-    void DrawClosedCurve(Surface& surface);
-
     DrawingSurface& Picture1;
     TextField& Text1;
     TextField& Text2;

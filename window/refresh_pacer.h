@@ -8,8 +8,8 @@ namespace vorrelin {
 // When a refresh of the drawing area reaches the screen: at once, but not more often than a
 // screen shows frames. A refresh less than a frame after the last one shown is left to a paint
 // that the window system is asked for once, and that comes at the latest when the running
-// handler has returned. A drawing of order 13 refreshes 174,658 times in about a second: all
-// but some sixty of them only find that a paint is already due.
+// handler has returned. A drawing of order 9 refreshes 682 times in a few milliseconds: all but
+// one or two of them only find that a paint is already due.
 class RefreshPacer {
 public:
     static constexpr std::chrono::milliseconds kFrame{16};
