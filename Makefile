@@ -1,16 +1,18 @@
 # make run      builds the program and opens its window
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
 #               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
-# make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows
+# make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, and its zip
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
+# make release  puts the Debian package, the Windows zip and their SHA256SUMS in dist/
 # Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
+DIST := dist
 
-.PHONY: all deps build build-sanitize windows package test run bench clean
+.PHONY: all deps build build-sanitize windows package release test run bench clean
 
 all: build
 
@@ -31,11 +33,21 @@ windows: deps
 	test -f $(WINDOWS_BUILD)/CMakeCache.txt || cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --build $(WINDOWS_BUILD) --target zip
 
 package: build
 	cmake --build $(BUILD) --target package
 
-test: build build-sanitize windows package
+# The artefacts are those the tests ran on, named with the version of the project.
+release: package windows
+	rm -rf $(DIST)
+	mkdir $(DIST)
+	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) && \
+	cp $(BUILD)/vorrelincurve_$${version}_$$(dpkg --print-architecture).deb \
+	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.zip $(DIST)/
+	cd $(DIST) && sha256sum -- *.deb *.zip >SHA256SUMS
+
+test: build build-sanitize windows package release
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
@@ -49,4 +61,4 @@ bench: build windows
 	xvfb-run -a tests/wine/run $(WINDOWS_BUILD)/bench/windows_bench.exe
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) build-faults
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(DIST) build-faults

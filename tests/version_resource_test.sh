@@ -1,6 +1,7 @@
 #!/bin/sh
 # Compiles the version resource with the Windows resource compiler, reads it back, and checks
-# the identity it gives the program.
+# the identity it gives the program and its icon's directory: the 16-pixel image of 4 bits a
+# pixel in 16 colours first, then 32, 48 and 256 (written 0) pixels of 32 bits.
 #   version_resource_test.sh VERSION_RC
 set -eu
 work=$(mktemp -d)
@@ -17,4 +18,7 @@ for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'FILETYPE 0x1' 
     grep -qF "$line" "$work/dump.rc" || missing="$missing, $line"
 done
 [ -z "$missing" ] || { echo "missing$missing"; exit 1; }
+icons=$(sed -n 's/^ *"\([^"]*\)", 1, \([0-9]*\),.*/\1 \2/p' "$work/dump.rc" | tr '\n' '|')
+[ "$icons" = '\020\020\020\000 4|\040\040\000\000 32|\060\060\000\000 32|\000\000\000\000 32|' ] ||
+    { echo "the icon's images: $icons"; exit 1; }
 echo "version resource: all entries present"

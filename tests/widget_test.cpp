@@ -11,6 +11,7 @@
 #include <QBackingStore>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
@@ -210,17 +211,20 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
 }
 
-// The .ico and the .png files made from the XPM hold its picture, the largest enlarged by
-// whole pixels.
+// The .ico and the .png files made from the XPM, decoded, hold its picture, enlarged by whole
+// pixels: the .ico's images are 16, 32, 48 and 256 pixels on a side, in that order.
 TEST(Icon, TheIcoAndThePngsShowTheXpm) {
     const QImage xpm = QImage(VORRELIN_ICON_XPM).convertToFormat(QImage::Format_ARGB32);
-    const QImage ico = QImage(VORRELIN_ICON_ICO).convertToFormat(QImage::Format_ARGB32);
-    const QImage png = QImage(VORRELIN_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(xpm.size(), QSize(16, 16));
-    EXPECT_EQ(ico, xpm);
-    EXPECT_EQ(png, xpm);
-    EXPECT_EQ(QImage(VORRELIN_ICON_PNG_128).convertToFormat(QImage::Format_ARGB32),
-              xpm.scaled(128, 128)); // eight pixels to each of the XPM's
+    const auto enlarged = [&](int side) { return xpm.scaled(side, side); };
+    QImageReader ico(VORRELIN_ICON_ICO);
+    ASSERT_EQ(ico.imageCount(), 4);
+    for (const int side : {16, 32, 48, 256}) {
+        EXPECT_EQ(ico.read().convertToFormat(QImage::Format_ARGB32), enlarged(side)) << side;
+        ico.jumpToNextImage();
+    }
+    EXPECT_EQ(QImage(VORRELIN_ICON_PNG).convertToFormat(QImage::Format_ARGB32), xpm);
+    EXPECT_EQ(QImage(VORRELIN_ICON_PNG_128).convertToFormat(QImage::Format_ARGB32), enlarged(128));
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 //
 //   make-icon ICON.xpm ICON.ico [SIZE:FILE.png]...
 //
-// The .ico holds one 16 × 16 image of 4 bits a pixel in the standard 16-colour palette, with a
-// transparency mask, as Windows programs of the kind carry. Each SIZE:FILE.png is the icon
-// enlarged by whole pixels to SIZE × SIZE (a multiple of 16), so the pixel art stays sharp.
-// Plain C++: it runs on the machine that builds, whatever the program is built for.
+// The .ico holds first the 16 × 16 image of 4 bits a pixel in the standard 16-colour palette,
+// with a transparency mask, as Windows programs of the kind carry; then the same enlarged by
+// whole pixels to 32, 48 and 256 pixels, so that it stays sharp on dense screens and in large
+// icon views: 32 bits a pixel with alpha, the largest as PNG, as Windows wants it. Each
+// SIZE:FILE.png is the icon enlarged by whole pixels to SIZE × SIZE (a multiple of 16).
+// Plain C++ and libpng: it runs on the machine that builds, whatever the program is built for.
 
 #include "tools/png.h"
 
@@ -94,61 +96,7 @@ void Put32(std::string& out, std::uint32_t value) {
     Put16(out, static_cast<int>(value >> 16));
 }
 
-std::string Ico(const std::vector<std::uint32_t>& pixels) {
-    constexpr int kHeaderSize = 40;
-    constexpr int kXorRow = kSide / 2; // two pixels a byte
-    constexpr int kAndRow = 4;         // one bit a pixel, rows padded to 4 bytes
-    constexpr int kImageSize = kHeaderSize + 16 * 4 + kSide * kXorRow + kSide * kAndRow;
-    const auto pixel = [&](int x, int y) {
-        return pixels[static_cast<std::size_t>(y * kSide + x)];
-    };
-
-    std::string out;
-    Put16(out, 0); // icon directory: reserved, type 1 (icon), one image
-    Put16(out, 1);
-    Put16(out, 1);
-    out += static_cast<char>(kSide); // its entry: size, colours, reserved
-    out += static_cast<char>(kSide);
-    out += static_cast<char>(16);
-    out += '\0';
-    Put16(out, 1); // planes
-    Put16(out, 4); // bits a pixel
-    Put32(out, kImageSize);
-    Put32(out, 6 + 16);
-
-    Put32(out, kHeaderSize); // the bitmap header: height counts image and mask
-    Put32(out, kSide);
-    Put32(out, 2 * kSide);
-    Put16(out, 1);
-    Put16(out, 4);
-    for (int i = 0; i < 6; ++i) {
-        Put32(out, 0);
-    }
-    for (const std::uint32_t entry : kPalette) {
-        Put32(out, entry); // blue, green, red, 0
-    }
-    for (int y = kSide - 1; y >= 0; --y) { // rows bottom up
-        for (int x = 0; x < kSide; x += 2) {
-            const auto index = [&](int column) {
-                return Opaque(pixel(column, y)) ? Nearest(pixel(column, y)) : 0;
-            };
-            out += static_cast<char>(index(x) << 4 | index(x + 1));
-        }
-    }
-    for (int y = kSide - 1; y >= 0; --y) {
-        std::uint32_t bits = 0;
-        for (int x = 0; x < kSide; ++x) {
-            if (!Opaque(pixel(x, y))) {
-                bits |= 0x8000u >> x;
-            }
-        }
-        out += static_cast<char>(bits >> 8);
-        out += static_cast<char>(bits & 0xFF);
-        out.append(2, '\0');
-    }
-    return out;
-}
-
+// The icon enlarged by whole pixels to `side` × `side`.
 std::vector<std::uint32_t> Enlarged(const std::vector<std::uint32_t>& pixels, int side) {
     std::vector<std::uint32_t> out;
     for (int y = 0; y < side; ++y) {
@@ -156,6 +104,89 @@ std::vector<std::uint32_t> Enlarged(const std::vector<std::uint32_t>& pixels, in
             out.push_back(
                 pixels[static_cast<std::size_t>(y * kSide / side * kSide + x * kSide / side)]);
         }
+    }
+    return out;
+}
+
+// One image of a .ico: its size, its colours and bits a pixel as the directory gives them, and
+// its data.
+struct IcoImage {
+    int side;
+    int colours; // in its palette; 0 for none
+    int bitsPerPixel;
+    std::string data;
+};
+
+// A bitmap image of a .ico: a header whose height counts the image and its mask, the palette
+// of a 4-bit image, the pixels bottom up, then the mask, a bit a pixel, set where the icon is
+// transparent. Rows of both are padded to 4 bytes.
+IcoImage Bitmap(const std::vector<std::uint32_t>& pixels, int side, int bitsPerPixel) {
+    constexpr int kHeaderSize = 40;
+    const auto pixel = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * side + x)]; };
+    const int maskRow = (side + 31) / 32 * 4;
+
+    std::string out;
+    Put32(out, kHeaderSize);
+    Put32(out, static_cast<std::uint32_t>(side));
+    Put32(out, static_cast<std::uint32_t>(2 * side));
+    Put16(out, 1);
+    Put16(out, bitsPerPixel);
+    for (int i = 0; i < 6; ++i) {
+        Put32(out, 0);
+    }
+    if (bitsPerPixel == 4) {
+        for (const std::uint32_t entry : kPalette) {
+            Put32(out, entry); // blue, green, red, 0
+        }
+    }
+    for (int y = side - 1; y >= 0; --y) {
+        if (bitsPerPixel == 4) {
+            for (int x = 0; x < side; x += 2) {
+                const auto index = [&](int column) {
+                    return Opaque(pixel(column, y)) ? Nearest(pixel(column, y)) : 0;
+                };
+                out += static_cast<char>(index(x) << 4 | index(x + 1));
+            }
+        } else {
+            for (int x = 0; x < side; ++x) {
+                Put32(out, Opaque(pixel(x, y)) ? pixel(x, y) : kTransparent);
+            }
+        }
+    }
+    for (int y = side - 1; y >= 0; --y) {
+        std::string row(static_cast<std::size_t>(maskRow), '\0');
+        for (int x = 0; x < side; ++x) {
+            if (!Opaque(pixel(x, y))) {
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+            }
+        }
+        out += row;
+    }
+    return {side, bitsPerPixel == 4 ? 16 : 0, bitsPerPixel, out};
+}
+
+// The .ico: a directory, then its images in the directory's order.
+std::string Ico(const std::vector<IcoImage>& images) {
+    constexpr int kDirectorySize = 6;
+    constexpr int kEntrySize = 16;
+    std::string out;
+    Put16(out, 0); // reserved
+    Put16(out, 1); // an icon
+    Put16(out, static_cast<int>(images.size()));
+    std::size_t offset = kDirectorySize + kEntrySize * images.size();
+    for (const IcoImage& image : images) {
+        out += static_cast<char>(image.side % 256); // 0 stands for 256
+        out += static_cast<char>(image.side % 256);
+        out += static_cast<char>(image.colours);
+        out += '\0';
+        Put16(out, 1); // planes
+        Put16(out, image.bitsPerPixel);
+        Put32(out, static_cast<std::uint32_t>(image.data.size()));
+        Put32(out, static_cast<std::uint32_t>(offset));
+        offset += image.data.size();
+    }
+    for (const IcoImage& image : images) {
+        out += image.data;
     }
     return out;
 }
@@ -174,7 +205,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-icon: %s is not a %d x %d XPM image\n", argv[1], kSide, kSide);
         return 1;
     }
-    const std::string ico = Ico(pixels);
+    const std::string png = vorrelin::EncodePng(256, 256, Enlarged(pixels, 256), true);
+    if (png.empty()) {
+        std::fputs("make-icon: libpng cannot encode the largest image\n", stderr);
+        return 1;
+    }
+    const std::string ico = Ico({Bitmap(pixels, kSide, 4),
+                                 Bitmap(Enlarged(pixels, 32), 32, 32),
+                                 Bitmap(Enlarged(pixels, 48), 48, 32),
+                                 {256, 0, 32, png}});
     std::ofstream icoFile(argv[2], std::ios::binary);
     if (!icoFile.write(ico.data(), static_cast<std::streamsize>(ico.size()))) {
         std::fprintf(stderr, "make-icon: cannot write %s\n", argv[2]);
