@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace vorrelin {
 
@@ -33,6 +34,17 @@ struct ImageView {
                       static_cast<std::size_t>(x)];
     }
     int BytesPerLine() const { return width * static_cast<int>(sizeof(Pixel)); }
+};
+
+// An image with pixels of its own, such as a picture as it was when it was taken.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<Pixel> pixels;
+
+    explicit Image(const ImageView& view)
+        : width(view.width), height(view.height), pixels(view.pixels.begin(), view.pixels.end()) {}
+    ImageView View() const { return {width, height, pixels}; }
 };
 
 } // namespace vorrelin

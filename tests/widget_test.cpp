@@ -9,17 +9,24 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -77,7 +84,13 @@ protected:
         return report;
     }
 
-    Form1Window window;
+    // The save dialog, as a test answers it: the path proposed is kept, and `saveAs` chosen.
+    std::filesystem::path proposed;
+    std::optional<std::filesystem::path> saveAs;
+    Form1Window window{nullptr, [this](const std::filesystem::path& asked) {
+                           proposed = asked;
+                           return saveAs;
+                       }};
 };
 
 TEST_F(WindowTest, StartsAsItsDescriptionSays) {
@@ -170,6 +183,64 @@ TEST_F(WindowTest, FollowsTheWindowToAScreenOfAnotherDensity) {
     window.TextBox("Text1").setText("9");
     Click("Command1");
     EXPECT_EQ(OnScreen(), Expected("9"));
+}
+
+// The drawing area's menu, opened as a right click opens it and by Shift+F10, holds the two
+// commands with their access keys; its C copies the picture on screen.
+TEST_F(WindowTest, TheDrawingAreasMenuCopiesThePicture) {
+    Click("Command1");
+    PictureBox& picture = window.Picture("Picture1");
+    for (const bool byKey : {false, true}) {
+        QApplication::clipboard()->clear();
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (const QAction* action : menu->actions()) {
+                items << action->text();
+            }
+            QTest::keyClick(menu, Qt::Key_C);
+        });
+        if (byKey) {
+            picture.setFocus();
+            QTest::keyClick(&picture, Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                         picture.mapToGlobal(QPoint(100, 100)));
+            QApplication::sendEvent(&picture, &rightClick);
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(items, QStringList({"画像をコピー(&C)", "画像を保存(&S)..."})) << byKey;
+        EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                  OnScreen())
+            << byKey;
+    }
+}
+
+// Ctrl+C copies the picture while the drawing area has the focus, and a field's text in the
+// field. Ctrl+S saves from anywhere, under the name the user gives, with ".png" added, the
+// same pixels as the copy.
+TEST_F(WindowTest, CtrlCCopiesThePictureAndCtrlSSavesIt) {
+    Click("Command1");
+    window.Picture("Picture1").setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied, OnScreen());
+
+    window.TextBox("Text1").setFocus();
+    window.TextBox("Text1").selectAll();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "5");
+
+    QTemporaryDir folder;
+    saveAs = std::filesystem::path(folder.path().toStdString()) / "curve";
+    window.TextBox("Text2").setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(proposed.filename(), std::filesystem::path(u8"Vorrelin曲線 次数5.png"));
+    EXPECT_EQ(QImage(folder.filePath("curve.png")).convertToFormat(QImage::Format_RGB32), copied);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"curve.png"});
 }
 
 // Waits up to five seconds for a condition, handling events meanwhile.

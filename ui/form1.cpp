@@ -53,6 +53,7 @@ void Form1::Command1_Click() {
 
     Picture1.BackColor(kBlack);
     Picture1.Cls();
+    orderOnPicture_ = n;
     const std::int16_t far = Add16(kTargetExtent, kViewBeyondTarget);
     SetView(Picture1, kViewCorner, kViewCorner, far, far);
 

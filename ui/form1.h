@@ -6,6 +6,7 @@
 #include "window/text_field.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vorrelin {
 
@@ -33,6 +34,10 @@ public:
     void SetView(DrawingSurface& surface, std::int16_t x1, std::int16_t y1, std::int16_t x2,
                  std::int16_t y2);
 
+    // The order of the curve on the drawing area, once the draw command has cleared it for
+    // one: the window names and describes its picture by it.
+    std::optional<double> OrderOnPicture() const { return orderOnPicture_; }
+
     CurveState state;
     // Auto-run's variables: the order the next tick draws, the step added to it after each
     // drawing, and the stop flag (true is -1, false 0).
@@ -41,6 +46,7 @@ public:
     std::int16_t StopRequested = 0;
 
 private:
+    std::optional<double> orderOnPicture_;
     DrawingSurface& Picture1;
     TextField& Text1;
     TextField& Text2;

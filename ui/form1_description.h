@@ -2,6 +2,7 @@
 
 #include "window/window_description.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vorrelin {
@@ -10,12 +11,22 @@ inline constexpr ControlDescription kForm1Controls[] = {
     {"Picture1", ControlKind::PictureBox, "", 120, 120, 6555, 6555},
     {"Command1", ControlKind::CommandButton, "描画", 6840, 360, 615, 375},
     {"Text1", ControlKind::TextBox, "5", 6840, 1080, 615, 270},
-    {"Label1", ControlKind::Label, "次数", 6840, 840, 975, 375},
+    {"Label1", ControlKind::Label, "次数", 6840, 840, 975, 375, "Text1"},
     {"Command2", ControlKind::CommandButton, "自動実行", 6840, 1560, 975, 375},
     {"Command3", ControlKind::CommandButton, "停止", 6840, 3120, 975, 375},
     {"Text2", ControlKind::TextBox, "500", 6840, 2280, 735, 270},
-    {"Label2", ControlKind::Label, "タイマー間隔", 6840, 2040, 1335, 255},
+    {"Label2", ControlKind::Label, "タイマー間隔", 6840, 2040, 1335, 255, "Text2"},
 };
+
+static_assert(std::ranges::all_of(kForm1Controls,
+                                  [](const ControlDescription& control) {
+                                      return control.labels.empty() ||
+                                             std::ranges::any_of(
+                                                 kForm1Controls, [&](const auto& c) {
+                                                     return c.name == control.labels;
+                                                 });
+                                  }),
+              "a label names a control that Form1 does not have");
 
 inline constexpr std::string_view kForm1Timers[] = {"Timer1"};
 

@@ -18,6 +18,8 @@ struct ControlDescription {
     int top;
     int width;
     int height;
+    // The control a label names, for a screen reader; none for any other control.
+    std::string_view labels = {};
 };
 
 struct WindowDescription {
@@ -35,12 +37,15 @@ struct WindowDescription {
 // button, Timer of a timer.
 enum class Event { Load, Click, Timer };
 
+constexpr bool HasControl(const WindowDescription& window, std::string_view name) {
+    return std::ranges::any_of(window.controls,
+                               [&](const ControlDescription& c) { return c.name == name; });
+}
+
 // Whether an event of this name can come from the window: the window itself, one of its
 // controls or one of its timers.
 constexpr bool RaisesEvents(const WindowDescription& window, std::string_view name) {
-    return name == window.name ||
-           std::ranges::any_of(window.controls,
-                               [&](const ControlDescription& c) { return c.name == name; }) ||
+    return name == window.name || HasControl(window, name) ||
            std::ranges::find(window.timers, name) != window.timers.end();
 }
 

@@ -2,6 +2,7 @@
 
 #include "window/layout.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <algorithm>
@@ -79,6 +80,9 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, QW
         if (LiesUnderneath(description.controls[i].kind)) {
             controls_[i]->lower();
         }
+        if (!description.controls[i].labels.empty()) {
+            static_cast<QLabel*>(controls_[i])->setBuddy(&Control(description.controls[i].labels));
+        }
     }
     for (const std::string_view name : description.timers) {
         timers_.push_back(std::make_unique<QtTimer>());
@@ -112,6 +116,22 @@ QtTimer& FormWindow::Timer(std::string_view name) const {
 
 void FormWindow::Raise(std::string_view control, Event event) {
     dispatcher_.Dispatch([&] { handler_(control, event); });
+}
+
+// The commands' actions make the control's menu; a command's key works while the control has
+// the focus, or anywhere in the window.
+void FormWindow::AddMenu(std::string_view control, std::vector<MenuCommand> commands) {
+    QWidget& target = Control(control);
+    target.setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (MenuCommand& command : commands) {
+        auto* action = new QAction(FromUtf8(command.text), &target);
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(command.key)));
+        action->setShortcutContext(
+            command.reach == MenuCommand::Reach::Window ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, run = std::move(command.run)] { dispatcher_.Dispatch(run); });
+        target.addAction(action);
+    }
 }
 
 void FormWindow::RepaintPictures() {

@@ -3,6 +3,7 @@
 #include "platform/qt/picture_box.h"
 #include "platform/qt/qt_timer.h"
 #include "runtime/dispatcher.h"
+#include "window/menu_command.h"
 #include "window/window_description.h"
 
 #include <QLineEdit>
@@ -17,9 +18,10 @@ namespace vorrelin {
 
 // A top-level window built from its description, as a forms runtime builds one: each control
 // at its place in twips at the standard density, which Qt scales on dense screens, in the
-// description's tab order, with no default or cancel button, and its timers. Its buttons raise
-// Click and its timers Timer; every event runs through the window's dispatch, one at a time,
-// and a run-time error is reported in a message box, after which the program goes on.
+// description's tab order, with no default or cancel button, each label tied to the control it
+// names, and its timers. Its buttons raise Click and its timers Timer; every event runs through
+// the window's dispatch, one at a time, and a run-time error is reported in a message box,
+// after which the program goes on.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -36,11 +38,14 @@ public:
 
     // Raises an event: the handler runs with it, through the dispatch.
     void Raise(std::string_view control, Event event);
+    // Gives a control a menu of commands, and their keys.
+    void AddMenu(std::string_view control, std::vector<MenuCommand> commands);
+    // Tells the user of a failure, in a message box over the window.
+    void ShowReport(const ErrorReport& report);
 
 private:
     QWidget& Control(std::string_view name) const;
     void RepaintPictures();
-    void ShowReport(const ErrorReport& report);
 
     const WindowDescription& description_;
     Handler handler_;

@@ -2,21 +2,68 @@
 
 #include "window/layout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
+#include <mutex>
 
 namespace vorrelin {
+
+namespace {
+
+// An image's pixels as a QImage, without a copy: it lasts as long as the pixels.
+QImage Wrap(const ImageView& image) {
+    return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  image.BytesPerLine(), QImage::Format_RGB32);
+}
+
+// A drawing area is a picture to a screen reader, not the frame round one.
+QAccessibleInterface* AccessibleAsPicture(const QString& className, QObject* object) {
+    if (className == PictureBox::staticMetaObject.className() && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QSize area, QWidget* parent)
     : QFrame(parent),
       raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }) {
+    static std::once_flag accessibleAsPicture;
+    std::call_once(accessibleAsPicture, [] { QAccessible::installFactory(AccessibleAsPicture); });
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+Image PictureBox::TakePicture() {
+    return Image(raster_.CompleteImage());
+}
+
+void PictureBox::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(Wrap(raster_.CompleteImage()).copy());
+}
+
+// Shift+F10 opens the menu, as the menu key does.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QRect area = contentsRect();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, area.center(),
+                               mapToGlobal(area.center()));
+        QCoreApplication::sendEvent(this, &menu);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 // A window moved to a screen of another density is repainted whole, and its first paint there
@@ -38,9 +85,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (target.isEmpty()) {
         return;
     }
-    const ImageView picture = raster_.CompleteImage();
-    QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                 picture.height, picture.BytesPerLine(), QImage::Format_RGB32);
+    QImage image = Wrap(raster_.CompleteImage());
     const qreal ratio = raster_.DevicePixelRatio();
     image.setDevicePixelRatio(ratio);
     const QRectF source(QPointF(target.topLeft() - area.topLeft()) * ratio,

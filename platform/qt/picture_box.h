@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/image.h"
 #include "graphics/raster_surface.h"
 #include "window/refresh_pacer.h"
 
@@ -11,7 +12,8 @@ namespace vorrelin {
 // the picture survives covering, uncovering and resizing, and painting copies nothing but the
 // part of the image the window system asks for. The image has the device resolution of the
 // screen the window is on, and follows the window to a screen of another density; lines stay
-// DrawWidth logical pixels wide.
+// DrawWidth logical pixels wide. A screen reader is told it is a picture. Its menu is that of
+// the actions added to it, shown by a right click, the menu key or Shift+F10.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -21,9 +23,15 @@ public:
 
     // What the program draws on.
     RasterSurface& Surface() { return raster_; }
+    // The picture as shown: every device pixel of the inner area, as it is now.
+    Image TakePicture();
+    // Puts the picture on the clipboard, where programs that paste find it as PNG and in the
+    // other usual image formats.
+    void CopyPicture();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Present();

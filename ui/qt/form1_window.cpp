@@ -1,20 +1,76 @@
 #include "ui/qt/form1_window.h"
 
+#include "platform/qt/picture_files.h"
 #include "ui/form1_description.h"
 #include "ui/form1_events.h"
 
+#include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
 
 namespace vorrelin {
 
-Form1Window::Form1Window(QWidget* parent)
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the first save of a run is proposed: the user's pictures, or home without them.
+std::filesystem::path FirstSaveFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return (QDir(pictures).exists() ? pictures : QDir::homePath()).toStdString();
+}
+
+} // namespace
+
+Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
     : FormWindow(
-          kForm1, [this](std::string_view control, Event event) { Handle(form_, control, event); },
+          kForm1, [this](std::string_view control, Event event) { HandleEvent(control, event); },
           parent),
       text1_(TextBox("Text1")), text2_(TextBox("Text2")),
-      form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")) {
+      form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")),
+      askSaveName_(std::move(askSaveName)),
+      saveFolder_(
+          QStandardPaths::writableLocation(QStandardPaths::PicturesLocation).toStdString()) {
+    if (!askSaveName_) {
+        askSaveName_ = [this](const std::filesystem::path& proposed) {
+            return ShowSaveDialog(this, kSaveTitle, kPngFiles, "png", proposed);
+        };
+    }
     setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
+    PictureBox& picture = Picture("Picture1");
+    picture.setAccessibleName(FromUtf8(kPictureName));
+    AddMenu("Picture1",
+            {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control,
+              [&picture] { picture.CopyPicture(); }},
+             {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
+    DescribePicture();
     Raise(kForm1.name, Event::Load);
+}
+
+// Form1's handler, and then, whether it ended well or not, the picture's description.
+void Form1Window::HandleEvent(std::string_view control, Event event) {
+    try {
+        Handle(form_, control, event);
+    } catch (...) {
+        DescribePicture();
+        throw;
+    }
+    DescribePicture();
+}
+
+void Form1Window::DescribePicture() {
+    Picture("Picture1")
+        .setAccessibleDescription(FromUtf8(PictureDescription(form_.OrderOnPicture())));
+}
+
+// The picture is taken as the user asks, before the dialog opens.
+void Form1Window::SavePicture() {
+    const Image picture = Picture("Picture1").TakePicture();
+    QtPictureFiles files;
+    SavePictureAs(picture.View(), form_.OrderOnPicture(), saveFolder_, askSaveName_, files,
+                  [this](const ErrorReport& report) { ShowReport(report); });
 }
 
 } // namespace vorrelin

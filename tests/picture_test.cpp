@@ -1,0 +1,125 @@
+#include "ui/picture_commands.h"
+
+#include <cctype>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vorrelin {
+namespace {
+
+using std::filesystem::path;
+
+// Files in memory, in the way the window systems' own behave: a write leaves what it wrote,
+// all of it or, when it fails, a part; a replacement is one step. A file in a folder marked
+// unwritable cannot be made, and a replacement can be made to fail. The log keeps each step
+// with the file's name, its number, if any, as N.
+struct MemoryFiles : PictureFiles {
+    std::map<path, std::string> files;
+    path unwritable;
+    bool replaceFails = false;
+    std::vector<std::string> log;
+
+    void Log(std::string step) {
+        for (char& c : step) {
+            c = std::isdigit(static_cast<unsigned char>(c)) ? 'N' : c;
+        }
+        log.push_back(step);
+    }
+
+    std::optional<std::string> WritePng(const path& file, const ImageView& picture) override {
+        Log("write " + file.filename().string());
+        if (file.parent_path() == unwritable) {
+            return "Permission denied";
+        }
+        files[file] = "PNG " + std::to_string(picture.width);
+        if (picture.width == 0) {
+            files[file] = "PN";
+            return "No space left on device";
+        }
+        return {};
+    }
+    std::optional<std::string> Replace(const path& from, const path& to) override {
+        Log("replace " + from.filename().string() + " " + to.filename().string());
+        if (replaceFails) {
+            return "Is a directory";
+        }
+        files[to] = files[from];
+        files.erase(from);
+        return {};
+    }
+    void Remove(const path& file) override {
+        Log("remove " + file.filename().string());
+        files.erase(file);
+    }
+};
+
+// Saving the picture of order 5: the dialog proposes its name in the last folder used; the
+// picture is written beside the target and then takes its place; a name without an extension
+// gets ".png". When a step fails, the report names the file and the system's reason, the old
+// file is whole and nothing else is left.
+TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
+    const std::vector<Pixel> pixels(6, 0xFF000000);
+    const struct {
+        const char* what;
+        std::optional<path> chosen; // nothing: cancelled
+        int width;                  // 0: the write fails halfway
+        bool replaceFails;
+        std::map<path, std::string> files; // afterwards
+        std::string report;
+        std::string log;
+    } cases[] = {
+        {"a new file", path("/p/new"), 3, false, {{"/p/new.png", "PNG 3"}, {"/p/old.png", "old"}},
+         "", "write .new.png.N.tmp|replace .new.png.N.tmp new.png|"},
+        {"over an old file", path("/p/old.png"), 3, false, {{"/p/old.png", "PNG 3"}}, "",
+         "write .old.png.N.tmp|replace .old.png.N.tmp old.png|"},
+        {"cancelled", {}, 3, false, {{"/p/old.png", "old"}}, "", ""},
+        {"a write that fails halfway", path("/p/old.png"), 0, false, {{"/p/old.png", "old"}},
+         "/p/old.png\n\nNo space left on device", "write .old.png.N.tmp|remove .old.png.N.tmp|"},
+        {"a replacement that fails", path("/p/old.png"), 3, true, {{"/p/old.png", "old"}},
+         "/p/old.png\n\nIs a directory",
+         "write .old.png.N.tmp|replace .old.png.N.tmp old.png|remove .old.png.N.tmp|"},
+        {"an unwritable folder", path("/locked/x.png"), 3, false, {{"/p/old.png", "old"}},
+         "/locked/x.png\n\nPermission denied", "write .x.png.N.tmp|remove .x.png.N.tmp|"}};
+    for (const auto& c : cases) {
+        MemoryFiles files;
+        files.files["/p/old.png"] = "old";
+        files.unwritable = "/locked";
+        files.replaceFails = c.replaceFails;
+        path folder = "/last";
+        path proposed;
+        std::string report;
+        SavePictureAs(
+            ImageView{c.width, 2, pixels}, 5, folder,
+            [&](const path& asked) {
+                proposed = asked;
+                return c.chosen;
+            },
+            files, [&](const ErrorReport& r) { report = r.title + "|" + r.text; });
+        std::string log;
+        for (const std::string& step : files.log) {
+            log += step + "|";
+        }
+        EXPECT_EQ(proposed, path(u8"/last/Vorrelin曲線 次数5.png")) << c.what;
+        EXPECT_EQ(files.files, c.files) << c.what;
+        EXPECT_EQ(log, c.log) << c.what;
+        EXPECT_EQ(report, c.report.empty() ? ""
+                                           : "VorrelinCurve|画像を保存できませんでした。\n\n" +
+                                                 c.report)
+            << c.what;
+        EXPECT_EQ(folder, c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
+    }
+}
+
+// What the window tells of its picture: before the first drawing, and after drawings of whole
+// and fractional orders.
+TEST(SavePicture, NamesAndDescribesThePictureByTheOrderDrawn) {
+    EXPECT_EQ(ProposedPictureName({}), path(u8"Vorrelin曲線.png"));
+    EXPECT_EQ(ProposedPictureName(4.6), path(u8"Vorrelin曲線 次数4.6.png"));
+    EXPECT_EQ(PictureDescription({}), "曲線はまだ描かれていません");
+    EXPECT_EQ(PictureDescription(13), "次数 13 のVorrelin曲線");
+}
+
+} // namespace
+} // namespace vorrelin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace vorrelin {
+
+// A command that a window offers on a control's menu, with the key that runs it together with
+// Ctrl: while the control has the focus, or anywhere in the window. It runs through the
+// window's dispatch, one at a time with the window's handlers.
+struct MenuCommand {
+    enum class Reach { Control, Window };
+
+    std::string_view text; // with its access key, as "画像をコピー(&C)"
+    char key;              // 'A' to 'Z'
+    Reach reach;
+    std::function<void()> run;
+};
+
+} // namespace vorrelin
