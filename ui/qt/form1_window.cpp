@@ -31,8 +31,7 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
       text1_(TextBox("Text1")), text2_(TextBox("Text2")),
       form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")),
       askSaveName_(std::move(askSaveName)),
-      saveFolder_(
-          QStandardPaths::writableLocation(QStandardPaths::PicturesLocation).toStdString()) {
+      saveFolder_(FirstSaveFolder()) {
     if (!askSaveName_) {
         askSaveName_ = [this](const std::filesystem::path& proposed) {
             return ShowSaveDialog(this, kSaveTitle, kPngFiles, "png", proposed);
