@@ -1,6 +1,5 @@
 #include "ui/picture_commands.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -14,22 +13,20 @@ using std::filesystem::path;
 // Files in memory, in the way the window systems' own behave: a write leaves what it wrote,
 // all of it or, when it fails, a part; a replacement is one step. A file in a folder marked
 // unwritable cannot be made, and a replacement can be made to fail. The log keeps each step
-// with the file's name, its number, if any, as N.
+// with the file's name, a temporary one as TEMP.
 struct MemoryFiles : PictureFiles {
     std::map<path, std::string> files;
     path unwritable;
     bool replaceFails = false;
     std::vector<std::string> log;
 
-    void Log(std::string step) {
-        for (char& c : step) {
-            c = std::isdigit(static_cast<unsigned char>(c)) ? 'N' : c;
-        }
-        log.push_back(step);
+    static std::string Name(const path& file) {
+        const std::string name = file.filename().string();
+        return name.starts_with(".vorrelincurve-") && name.ends_with(".tmp") ? "TEMP" : name;
     }
 
     std::optional<std::string> WritePng(const path& file, const ImageView& picture) override {
-        Log("write " + file.filename().string());
+        log.push_back("write " + Name(file));
         if (file.parent_path() == unwritable) {
             return "Permission denied";
         }
@@ -41,7 +38,7 @@ struct MemoryFiles : PictureFiles {
         return {};
     }
     std::optional<std::string> Replace(const path& from, const path& to) override {
-        Log("replace " + from.filename().string() + " " + to.filename().string());
+        log.push_back("replace " + Name(from) + " " + Name(to));
         if (replaceFails) {
             return "Is a directory";
         }
@@ -50,7 +47,7 @@ struct MemoryFiles : PictureFiles {
         return {};
     }
     void Remove(const path& file) override {
-        Log("remove " + file.filename().string());
+        log.push_back("remove " + Name(file));
         files.erase(file);
     }
 };
@@ -69,19 +66,42 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         std::map<path, std::string> files; // afterwards
         std::string report;
         std::string log;
-    } cases[] = {
-        {"a new file", path("/p/new"), 3, false, {{"/p/new.png", "PNG 3"}, {"/p/old.png", "old"}},
-         "", "write .new.png.N.tmp|replace .new.png.N.tmp new.png|"},
-        {"over an old file", path("/p/old.png"), 3, false, {{"/p/old.png", "PNG 3"}}, "",
-         "write .old.png.N.tmp|replace .old.png.N.tmp old.png|"},
-        {"cancelled", {}, 3, false, {{"/p/old.png", "old"}}, "", ""},
-        {"a write that fails halfway", path("/p/old.png"), 0, false, {{"/p/old.png", "old"}},
-         "/p/old.png\n\nNo space left on device", "write .old.png.N.tmp|remove .old.png.N.tmp|"},
-        {"a replacement that fails", path("/p/old.png"), 3, true, {{"/p/old.png", "old"}},
-         "/p/old.png\n\nIs a directory",
-         "write .old.png.N.tmp|replace .old.png.N.tmp old.png|remove .old.png.N.tmp|"},
-        {"an unwritable folder", path("/locked/x.png"), 3, false, {{"/p/old.png", "old"}},
-         "/locked/x.png\n\nPermission denied", "write .x.png.N.tmp|remove .x.png.N.tmp|"}};
+    } cases[] = {{"a new file",
+                  path("/p/new"),
+                  3,
+                  false,
+                  {{"/p/new.png", "PNG 3"}, {"/p/old.png", "old"}},
+                  "",
+                  "write TEMP|replace TEMP new.png|"},
+                 {"over an old file",
+                  path("/p/old.png"),
+                  3,
+                  false,
+                  {{"/p/old.png", "PNG 3"}},
+                  "",
+                  "write TEMP|replace TEMP old.png|"},
+                 {"cancelled", {}, 3, false, {{"/p/old.png", "old"}}, "", ""},
+                 {"a write that fails halfway",
+                  path("/p/old.png"),
+                  0,
+                  false,
+                  {{"/p/old.png", "old"}},
+                  "/p/old.png\n\nNo space left on device",
+                  "write TEMP|remove TEMP|"},
+                 {"a replacement that fails",
+                  path("/p/old.png"),
+                  3,
+                  true,
+                  {{"/p/old.png", "old"}},
+                  "/p/old.png\n\nIs a directory",
+                  "write TEMP|replace TEMP old.png|remove TEMP|"},
+                 {"an unwritable folder",
+                  path("/locked/x.png"),
+                  3,
+                  false,
+                  {{"/p/old.png", "old"}},
+                  "/locked/x.png\n\nPermission denied",
+                  "write TEMP|remove TEMP|"}};
     for (const auto& c : cases) {
         MemoryFiles files;
         files.files["/p/old.png"] = "old";
@@ -104,9 +124,9 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         EXPECT_EQ(proposed, path(u8"/last/Vorrelin曲線 次数5.png")) << c.what;
         EXPECT_EQ(files.files, c.files) << c.what;
         EXPECT_EQ(log, c.log) << c.what;
-        EXPECT_EQ(report, c.report.empty() ? ""
-                                           : "VorrelinCurve|画像を保存できませんでした。\n\n" +
-                                                 c.report)
+        EXPECT_EQ(report, c.report.empty()
+                              ? ""
+                              : "VorrelinCurve|画像を保存できませんでした。\n\n" + c.report)
             << c.what;
         EXPECT_EQ(folder, c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
     }

@@ -26,8 +26,8 @@
 #include <QWindow>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <vector>
 
 namespace vorrelin {
@@ -239,8 +239,7 @@ TEST_F(WindowTest, CtrlCCopiesThePictureAndCtrlSSavesIt) {
     QApplication::processEvents();
     EXPECT_EQ(proposed.filename(), std::filesystem::path(u8"Vorrelin曲線 次数5.png"));
     EXPECT_EQ(QImage(folder.filePath("curve.png")).convertToFormat(QImage::Format_RGB32), copied);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"curve.png"});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"curve.png"});
 }
 
 // Waits up to five seconds for a condition, handling events meanwhile.

@@ -3,15 +3,24 @@
 
 #include "graphics/raster_surface.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/picture_files.h"
 #include "platform/win32/text.h"
 #include "ui/form1_description.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <shlwapi.h>
 #include <string>
 #include <vector>
+#include <wincodec.h>
 #include <windows.h>
+#include <wrl/client.h>
 
 namespace vorrelin::win32 {
 namespace {
@@ -172,6 +181,92 @@ TEST(OwnedWindow, LetsItsWindowGoWithoutTheObject) {
     DestroyWindow(form.Window().Handle());
     EXPECT_EQ(picture.Handle(), nullptr);
     EXPECT_EQ(form.Window().Handle(), nullptr);
+}
+
+// A PNG's pixels, decoded by WIC, as the picture holds them.
+std::vector<Pixel> Decoded(const std::string& png) {
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()),
+                                             static_cast<UINT>(png.size())));
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetSize(&width, &height)) ||
+        FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom))) {
+        return {};
+    }
+    std::vector<Pixel> pixels(width * height);
+    converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size() * 4),
+                          reinterpret_cast<BYTE*>(pixels.data()));
+    for (Pixel& pixel : pixels) {
+        pixel |= 0xFF000000;
+    }
+    return pixels;
+}
+
+std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The picture of order 3, at the window's density.
+struct Order3 {
+    ComApartment com;
+    RasterSurface surface{433, 433};
+    HeadlessForm window{surface, "3"};
+    Order3() {
+        window.form.Form_Load();
+        window.form.Command1_Click();
+    }
+};
+
+// A copy puts the picture on the clipboard as a bitmap, bottom row first, and as PNG; a save
+// writes the same PNG, which replaces a file that is there. A folder that is not there is
+// refused with the system's reason.
+TEST(Picture, CopiesAndSavesTheSamePixels) {
+    Order3 order3;
+    const ImageView picture = order3.surface.CompleteImage();
+    const std::vector<Pixel> pixels(picture.pixels.begin(), picture.pixels.end());
+
+    Form1Window owner(GetModuleHandleW(nullptr));
+    CopyToClipboard(owner.Window().Handle(), picture);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto data = [](UINT format) {
+        const HGLOBAL memory = GetClipboardData(format);
+        const auto* bytes = static_cast<const char*>(GlobalLock(memory));
+        std::string copy(bytes, bytes ? GlobalSize(memory) : 0);
+        GlobalUnlock(memory);
+        return copy;
+    };
+    const std::string dib = data(CF_DIB);
+    const std::string png = data(RegisterClipboardFormatW(L"PNG"));
+    CloseClipboard();
+    ASSERT_EQ(dib.size(), sizeof(BITMAPINFOHEADER) + pixels.size() * 4);
+    const auto* lastRow = reinterpret_cast<const Pixel*>(dib.data() + sizeof(BITMAPINFOHEADER));
+    EXPECT_TRUE(std::equal(lastRow, lastRow + 433, pixels.end() - 433));
+    EXPECT_EQ(Decoded(png), pixels);
+
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"保存";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "old.png") << "old";
+    WicPictureFiles files;
+    EXPECT_EQ(files.WritePng(folder / "new.png", picture), std::nullopt);
+    EXPECT_EQ(files.Replace(folder / "new.png", folder / "old.png"), std::nullopt);
+    EXPECT_EQ(Contents(folder / "old.png"), png);
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.png"));
+    const std::optional<std::string> refused = files.WritePng(folder / "gone" / "x.png", picture);
+    EXPECT_TRUE(refused && !refused->empty());
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -36,6 +36,10 @@ std::filesystem::path ProposedPictureName(std::optional<double> order) {
     return std::filesystem::path(std::u8string(name.begin(), name.end()));
 }
 
+ErrorReport CopyFailureReport(const std::string& reason) {
+    return {kProgramName, "画像をコピーできませんでした。\n\n" + reason};
+}
+
 void SavePictureAs(const ImageView& picture, std::optional<double> order,
                    std::filesystem::path& folder, const AskSaveName& ask, PictureFiles& files,
                    const std::function<void(const ErrorReport&)>& report) {

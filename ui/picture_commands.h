@@ -35,6 +35,9 @@ std::string PictureDescription(std::optional<double> order);
 // The name the save dialog proposes: the window's caption and the order of the curve drawn.
 std::filesystem::path ProposedPictureName(std::optional<double> order);
 
+// The report of a copy the system refused, with its reason.
+ErrorReport CopyFailureReport(const std::string& reason);
+
 // Asks the user, by the system's own save dialog, where to save a file, proposing a path;
 // nothing if the user cancels.
 using AskSaveName =

@@ -1,21 +1,21 @@
 #include "window/picture_file.h"
 
-#include <atomic>
+#include <cstdio>
+#include <random>
 #include <string>
 
 namespace vorrelin {
 
 namespace {
 
-// A name beside the target that no other save of this run uses, hidden where names that begin
-// with a point are.
+// A name beside the target that no other save uses, whatever process makes it, and that is no
+// longer than a name can be, however long the target's; hidden where names that begin with a
+// point are.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-    static std::atomic<unsigned> saves = 0;
-    std::filesystem::path name = ".";
-    name += target.filename();
-    name += ".";
-    name += std::to_string(saves++);
-    name += ".tmp";
+    static std::mt19937_64 random{std::random_device{}()};
+    char name[48];
+    std::snprintf(name, sizeof name, ".vorrelincurve-%016llx.tmp",
+                  static_cast<unsigned long long>(random()));
     return target.parent_path() / name;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/form_window.h"
 
+#include "platform/qt/accessible_role.h"
 #include "window/layout.h"
 
 #include <QAction>
@@ -30,6 +31,8 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, QW
     : QWidget(parent), description_(description), handler_(std::move(handler)),
       dispatcher_([this] { RepaintPictures(); },
                   [this](const ErrorReport& report) { ShowReport(report); }) {
+    // A window to a screen reader, named by its caption, as Qt's own windows are.
+    SetAccessibleRole(staticMetaObject, QAccessible::Window);
     setObjectName(FromUtf8(description.name));
     setWindowTitle(FromUtf8(description.caption));
     resize(ToPixels(description.clientWidth, kStandardDpi),

@@ -1,9 +1,8 @@
 #include "platform/qt/picture_box.h"
 
+#include "platform/qt/accessible_role.h"
 #include "window/layout.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -12,7 +11,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
-#include <mutex>
 
 namespace vorrelin {
 
@@ -24,21 +22,13 @@ QImage Wrap(const ImageView& image) {
                   image.BytesPerLine(), QImage::Format_RGB32);
 }
 
-// A drawing area is a picture to a screen reader, not the frame round one.
-QAccessibleInterface* AccessibleAsPicture(const QString& className, QObject* object) {
-    if (className == PictureBox::staticMetaObject.className() && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 PictureBox::PictureBox(QSize area, QWidget* parent)
     : QFrame(parent),
       raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }) {
-    static std::once_flag accessibleAsPicture;
-    std::call_once(accessibleAsPicture, [] { QAccessible::installFactory(AccessibleAsPicture); });
+    // A picture to a screen reader, not the frame round one.
+    SetAccessibleRole(staticMetaObject, QAccessible::Graphic);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     setAttribute(Qt::WA_StaticContents);

@@ -20,6 +20,8 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Escape; timer ids start after the controls'.
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kFirstTimerId = 1000;
+// The ids of the commands whose keys work anywhere in the window.
+constexpr WORD kFirstCommandId = 2000;
 
 HMENU ControlId(std::size_t index) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
@@ -76,6 +78,18 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, HI
     }
     for (std::size_t i = 0; i < description.timers.size(); ++i) {
         timers_.push_back(std::make_unique<Win32Timer>(Handle(), kFirstTimerId + i));
+    }
+    // A label comes after its field in the tab order and lies under it, where a screen reader
+    // does not look for a field's name, so the name is given to the field itself.
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(annotations_.GetAddressOf())))) {
+        annotations_.Reset();
+    }
+    for (const ControlDescription& control : description.controls) {
+        if (!control.labels.empty()) {
+            Annotate(Control(control.labels), PROPID_ACC_NAME, control.text);
+        }
     }
     Layout();
     const SIZE fitted = WindowSize(dpi_);
@@ -142,6 +156,55 @@ void FormWindow::Raise(std::string_view control, Event event) {
     dispatcher_.Dispatch([&] { handler_(control, event); });
 }
 
+// The menu shows each command's key beside it. A key that works anywhere in the window is one
+// of the window's accelerators; the others, the drawing area's own.
+void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> commands) {
+    std::vector<PictureBox::MenuItem> items;
+    for (MenuCommand& command : commands) {
+        std::function<void()> run = [this, run = std::move(command.run)] {
+            dispatcher_.Dispatch(run);
+        };
+        const auto key = static_cast<wchar_t>(command.key);
+        std::wstring text = Widen(command.text) + L"\tCtrl+" + key;
+        if (command.reach == MenuCommand::Reach::Window) {
+            accelerators_.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(key),
+                                     static_cast<WORD>(kFirstCommandId + windowCommands_.size())});
+            windowCommands_.push_back(run);
+            items.push_back({std::move(text), 0, std::move(run)});
+        } else {
+            items.push_back({std::move(text), key, std::move(run)});
+        }
+    }
+    acceleratorTable_.reset(
+        CreateAcceleratorTableW(accelerators_.data(), static_cast<int>(accelerators_.size())));
+    if (!acceleratorTable_) {
+        ThrowLastError("CreateAcceleratorTable");
+    }
+    Picture(picture).SetMenu(std::move(items));
+}
+
+void FormWindow::DescribePicture(std::string_view picture, std::string_view name,
+                                 std::string_view description) {
+    const HWND box = Control(picture);
+    SetWindowTextW(box, Widen(name).c_str()); // what a screen reader calls a window by
+    Annotate(box, PROPID_ACC_DESCRIPTION, description);
+    if (annotations_) {
+        VARIANT role{};
+        role.vt = VT_I4;
+        role.lVal = ROLE_SYSTEM_GRAPHIC;
+        annotations_->SetHwndProp(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  PROPID_ACC_ROLE, role);
+    }
+}
+
+// Where the system offers no annotations, a screen reader is told what the controls tell it.
+void FormWindow::Annotate(HWND control, MSAAPROPID property, std::string_view text) {
+    if (annotations_) {
+        annotations_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     property, Widen(text).c_str());
+    }
+}
+
 // The window whose client area is the description's at `dpi`.
 SIZE FormWindow::WindowSize(UINT dpi) const {
     RECT rect{0, 0, ToPixels(description_.clientWidth, static_cast<int>(dpi)),
@@ -191,6 +254,10 @@ int FormWindow::Run(int showCommand) {
             (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
             continue;
         }
+        if (acceleratorTable_ && Handle() &&
+            TranslateAcceleratorW(Handle(), acceleratorTable_.get(), &message)) {
+            continue;
+        }
         if (!Handle() || !IsDialogMessageW(Handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -209,6 +276,11 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
+        const std::size_t command = LOWORD(wParam) - static_cast<std::size_t>(kFirstCommandId);
+        if (HIWORD(wParam) == 1 && command < windowCommands_.size()) { // an accelerator
+            windowCommands_[command]();
+            return 0;
+        }
         const std::size_t index = LOWORD(wParam) - static_cast<std::size_t>(kFirstControlId);
         if (HIWORD(wParam) == BN_CLICKED && index < controls_.size() &&
             description_.controls[index].kind == ControlKind::CommandButton) {

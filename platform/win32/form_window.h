@@ -4,13 +4,16 @@
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_timer.h"
 #include "runtime/dispatcher.h"
+#include "window/menu_command.h"
 #include "window/window_description.h"
 
 #include <functional>
 #include <memory>
+#include <oleacc.h>
 #include <string_view>
 #include <vector>
 #include <windows.h>
+#include <wrl/client.h>
 
 namespace vorrelin::win32 {
 
@@ -18,9 +21,10 @@ namespace vorrelin::win32 {
 // one-line EDIT and STATIC controls and drawing areas, each at its place in twips converted at
 // the monitor's density and in the system's message font at that density, both followed when
 // the window moves to a monitor of another density; Tab in the description's order, Enter and
-// Escape pressing nothing; and its timers. Its buttons and timers raise their events; every
-// event runs through the window's dispatch, one at a time, and a run-time error is reported in
-// a message box, after which the program goes on. Closing the window ends the message loop.
+// Escape pressing nothing; and its timers. A screen reader names each field by the label that
+// names it. Its buttons and timers raise their events; every event runs through the window's
+// dispatch, one at a time, and a run-time error is reported in a message box, after which the
+// program goes on. Closing the window ends the message loop.
 class FormWindow {
 public:
     // Runs the window's code for an event of a control, of the window or of a timer, by name.
@@ -39,6 +43,14 @@ public:
 
     // Raises an event: the handler runs with it, through the dispatch.
     void Raise(std::string_view control, Event event);
+    // Gives a drawing area a menu of commands, and their keys.
+    void AddMenu(std::string_view picture, std::vector<MenuCommand> commands);
+    // Tells a screen reader what a control is and shows: a picture, with a name and a
+    // description.
+    void DescribePicture(std::string_view picture, std::string_view name,
+                         std::string_view description);
+    // Tells the user of a failure, in a message box over the window.
+    void ShowReport(const ErrorReport& report);
 
     // Shows the window, with the focus on its first control, and handles its messages until
     // it is closed. Returns the program's exit code.
@@ -52,8 +64,9 @@ private:
     SIZE WindowSize(UINT dpi) const;
     void Layout();
     void RepaintPictures();
-    void ShowReport(const ErrorReport& report);
+    void Annotate(HWND control, MSAAPROPID property, std::string_view text);
 
+    ComApartment com_;
     const WindowDescription& description_;
     Handler handler_;
     Dispatcher dispatcher_;
@@ -66,6 +79,14 @@ private:
     std::vector<HWND> controls_; // in the description's order; they go with the window
     std::vector<std::unique_ptr<PictureBox>> pictures_;
     std::vector<std::unique_ptr<Win32Timer>> timers_; // in the description's order
+    // The commands whose keys work anywhere in the window, by command id.
+    std::vector<std::function<void()>> windowCommands_;
+    std::vector<ACCEL> accelerators_;
+    std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)>
+        acceleratorTable_{nullptr, DestroyAcceleratorTable};
+    // What a screen reader is told beyond what the controls tell it themselves; none if the
+    // system offers no way to tell it.
+    Microsoft::WRL::ComPtr<IAccPropServices> annotations_;
 };
 
 } // namespace vorrelin::win32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <objbase.h>
 #include <utility>
 #include <windows.h>
 
@@ -33,6 +34,24 @@ private:
     HWND window_ = nullptr;
 };
 
+// The calling thread's part in COM, as the system's dialogs and codecs need it, from
+// construction to destruction; a thread may hold it more than once.
+class ComApartment {
+public:
+    ComApartment()
+        : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    HRESULT result_;
+};
+
 // A GDI object, such as a font, deleted with its owner.
 template <typename Handle>
 class GdiObject {
@@ -54,6 +73,24 @@ public:
 
 private:
     Handle object_;
+};
+
+// A menu, destroyed with its owner.
+class OwnedMenu {
+public:
+    explicit OwnedMenu(HMENU menu) : menu_(menu) {}
+    OwnedMenu(const OwnedMenu&) = delete;
+    OwnedMenu& operator=(const OwnedMenu&) = delete;
+    ~OwnedMenu() {
+        if (menu_) {
+            DestroyMenu(menu_);
+        }
+    }
+
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
 };
 
 // A paint of a window, from BeginPaint to EndPaint. The device context is null if the system

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <windowsx.h>
 
 namespace vorrelin::win32 {
 
@@ -96,6 +97,42 @@ void PictureBox::Paint() {
     }
 }
 
+// At the mouse, or under the box's top-left corner for a menu asked for from the keyboard.
+void PictureBox::ShowMenu(LPARAM at) {
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        point = {0, 0};
+        ClientToScreen(Handle(), &point);
+    }
+    const OwnedMenu menu(CreatePopupMenu());
+    if (!menu.Get()) {
+        return;
+    }
+    for (std::size_t i = 0; i < menu_.size(); ++i) {
+        std::wstring text = menu_[i].text;
+        AppendMenuW(menu.Get(), MF_STRING, i + 1, text.c_str());
+    }
+    const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+        menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, Handle(), nullptr));
+    if (chosen > 0 && chosen <= menu_.size()) {
+        menu_[chosen - 1].run();
+    }
+}
+
+// Ctrl and an item's key, while the box has the focus.
+bool PictureBox::RunKey(WPARAM key) {
+    if (GetKeyState(VK_CONTROL) >= 0) {
+        return false;
+    }
+    for (const MenuItem& item : menu_) {
+        if (item.key != 0 && key == static_cast<WPARAM>(item.key)) {
+            item.run();
+            return true;
+        }
+    }
+    return false;
+}
+
 LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept {
     if (PictureBox* box = ObjectOf<PictureBox>(window, message, lParam)) {
@@ -106,8 +143,17 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
         case WM_ERASEBKGND:
             return 1; // the paint covers every pixel
         case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
             SetFocus(window);
             return 0;
+        case WM_CONTEXTMENU:
+            box->ShowMenu(lParam);
+            return 0;
+        case WM_KEYDOWN:
+            if (box->RunKey(wParam)) {
+                return 0;
+            }
+            break;
         case WM_NCDESTROY:
             box->window_.Forget();
             break;

@@ -5,8 +5,10 @@
 # where PROGRAM and TRACE_TOOL are commands: for Windows, Wine's loader and the .exe.
 # It proves the wiring: the window opens with its caption, a 559 × 482 client area and the
 # texts "5" and "500"; an order typed and "描画" clicked puts exactly the trace tool's picture
-# of that order on screen; order 14 brings up the error report, which Enter dismisses, and the
-# program and its picture stay; "自動実行" changes the picture on the timer. The Windows
+# of that order on screen; the drawing area's menu copies it, as PNG, and Ctrl+S saves it
+# through the save dialog, or reports a place that cannot be written; order 14 brings up the
+# error report, which Enter dismisses, and the program and its picture stay; "自動実行"
+# changes the picture on the timer. The Windows
 # program, which has no widget tests, is also checked for what those prove of the Qt one:
 # Enter and Escape press nothing, and "停止" stops the timer with the last order on screen.
 set -eu
@@ -16,6 +18,7 @@ work=$(mktemp -d)
 pids=""
 cleanup() {
     for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    chattr -i "$work/locked" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -92,6 +95,49 @@ picture "$work/shown.png"
 $trace --summary --png "$work/expected.png" 3 >/dev/null
 same_picture "$work/shown.png" "$work/expected.png" || fail "the picture is not order 3's"
 
+case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
+# A path as the program's save dialog takes it: Wine sees the file system as drive Z:.
+dialog_path() {
+    if $windows; then echo "Z:$1" | tr / '\\'; else echo "$1"; fi
+}
+# Saves the picture with Ctrl+S, typing a path into the save dialog.
+save_as() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers ctrl+s
+    wait_for 20 find_window "画像を保存" || fail "no save dialog"
+    xdotool windowfocus --sync "$(find_window "画像を保存")" 2>/dev/null || true
+    sleep 0.5
+    xdotool key --clearmodifiers End shift+Home
+    xdotool type --delay 20 "$(dialog_path "$1")"
+    xdotool key --clearmodifiers Return
+}
+
+# The drawing area's menu copies the picture: the clipboard offers it as PNG.
+xdotool mousemove --window "$window" 200 200 click 3
+sleep 1
+xdotool key --clearmodifiers c
+wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
+    fail "the clipboard offers no PNG"
+xclip -o -selection clipboard -t image/png >"$work/copied.png"
+same_picture "$work/copied.png" "$work/shown.png" || fail "the copied picture is not the one shown"
+
+# Ctrl+S saves it where the user says, with .png added; a folder that cannot be written is
+# reported, and the program and its picture stay.
+save_as "$work/saved"
+wait_for 20 test -s "$work/saved.png" || fail "nothing was saved"
+same_picture "$work/saved.png" "$work/shown.png" || fail "the saved picture is not the one shown"
+mkdir "$work/locked"
+chattr +i "$work/locked" # not even root can make a file in it
+save_as "$work/locked/curve.png"
+wait_for 20 find_window VorrelinCurve || fail "no report of a folder that cannot be written"
+xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
+    fail "the report of the save stayed open"
+kill -0 "$app" || fail "the program ended after a failed save"
+picture "$work/kept.png"
+same_picture "$work/kept.png" "$work/shown.png" || fail "a failed save changed the picture"
+
 type_into 476 81 14
 click 476 36
 wait_for 10 find_window VorrelinCurve || fail "no error report for order 14"
@@ -102,8 +148,6 @@ wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
 kill -0 "$app" || fail "the program ended after the report"
 picture "$work/after.png"
 same_picture "$work/after.png" "$work/expected.png" || fail "order 14 changed the picture"
-
-case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
 
 # Enter and Escape press nothing, in a field or on a button with the focus (Tab from the order
 # field goes to "自動実行"), and close nothing.

@@ -1,7 +1,11 @@
 #include "ui/win32/form1_window.h"
 
+#include "platform/win32/error.h"
+#include "platform/win32/picture_files.h"
 #include "ui/form1_description.h"
 #include "ui/form1_events.h"
+
+#include <shlobj.h>
 
 namespace vorrelin::win32 {
 
@@ -10,15 +14,69 @@ namespace {
 // The icon's resource id in the executable.
 constexpr int kIconId = 1;
 
+// Where the first save of a run is proposed: the user's pictures; the dialog's own choice if
+// the system knows of none.
+std::filesystem::path FirstSaveFolder() {
+    wchar_t* pictures = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures))) {
+        folder = pictures;
+    }
+    CoTaskMemFree(pictures);
+    return folder;
+}
+
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
     : window_(
-          kForm1, [this](std::string_view control, Event event) { Handle(form_, control, event); },
+          kForm1, [this](std::string_view control, Event event) { HandleEvent(control, event); },
           instance, LoadIconW(instance, MAKEINTRESOURCEW(kIconId))),
       text1_(window_.Control("Text1")), text2_(window_.Control("Text2")),
-      form_(window_.Picture("Picture1").Surface(), text1_, text2_, window_.Timer("Timer1")) {
+      form_(window_.Picture("Picture1").Surface(), text1_, text2_, window_.Timer("Timer1")),
+      saveFolder_(FirstSaveFolder()) {
+    window_.AddMenu(
+        "Picture1",
+        {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control, [this] { CopyPicture(); }},
+         {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
+    DescribePicture();
     window_.Raise(kForm1.name, Event::Load);
+}
+
+// Form1's handler, and then, whether it ended well or not, the picture's description.
+void Form1Window::HandleEvent(std::string_view control, Event event) {
+    try {
+        Handle(form_, control, event);
+    } catch (...) {
+        DescribePicture();
+        throw;
+    }
+    DescribePicture();
+}
+
+void Form1Window::DescribePicture() {
+    window_.DescribePicture("Picture1", kPictureName, PictureDescription(form_.OrderOnPicture()));
+}
+
+void Form1Window::CopyPicture() {
+    const Image picture = window_.Picture("Picture1").TakePicture();
+    try {
+        CopyToClipboard(window_.Handle(), picture.View());
+    } catch (const SystemError& error) {
+        window_.ShowReport(CopyFailureReport(SystemMessage(error.Code())));
+    }
+}
+
+// The picture is taken as the user asks, before the dialog opens.
+void Form1Window::SavePicture() {
+    const Image picture = window_.Picture("Picture1").TakePicture();
+    WicPictureFiles files;
+    SavePictureAs(
+        picture.View(), form_.OrderOnPicture(), saveFolder_,
+        [this](const std::filesystem::path& proposed) {
+            return ShowSaveDialog(window_.Handle(), kSaveTitle, kPngFiles, "png", proposed);
+        },
+        files, [this](const ErrorReport& report) { window_.ShowReport(report); });
 }
 
 } // namespace vorrelin::win32

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QAccessible>
+#include <QMetaObject>
+
+namespace vorrelin {
+
+// Tells screen readers that every widget of a class, and of the classes made from it, plays a
+// role other than the one Qt gives a plain widget.
+void SetAccessibleRole(const QMetaObject& widgetClass, QAccessible::Role role);
+
+} // namespace vorrelin

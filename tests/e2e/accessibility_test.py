@@ -1,0 +1,57 @@
+"""What a screen reader is told of the window, read through AT-SPI as screen readers read it:
+the window is a frame named by its caption; each text field is named by its label and labelled
+by it; the drawing area is a picture with a name and a description of what it shows, which
+follows the drawing. Run by accessibility_test.sh on a session with the accessibility bus."""
+
+import sys
+import time
+
+import pyatspi
+
+
+def fail(message):
+    print(f"FAILED: {message}")
+    sys.exit(1)
+
+
+def application(name):
+    """The running program of this name, once it has registered."""
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.1)
+    fail(f"no application {name} on the accessibility bus")
+
+
+def find(root, role, name=None):
+    def matches(node):
+        return node.getRoleName() == role and (name is None or node.name == name)
+    found = pyatspi.findDescendant(root, matches)
+    if found is None:
+        fail(f"no {role} named {name!r}")
+    return found
+
+
+def labelled_by(node):
+    return [relation.getTarget(0).name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+
+
+def check(what, actual, expected):
+    if actual != expected:
+        fail(f"{what} is {actual!r}, not {expected!r}")
+
+
+window = find(application("VorrelinCurve"), "frame", "Vorrelin曲線")
+for label in ["次数", "タイマー間隔"]:
+    check(f"the field labelled {label}", labelled_by(find(window, "text", label)), [label])
+picture = find(window, "image", "描画領域")
+check("the drawing area's first description", picture.description, "曲線はまだ描かれていません")
+find(window, "push button", "描画").queryAction().doAction(0)
+for _ in range(50):
+    if picture.description != "曲線はまだ描かれていません":
+        break
+    time.sleep(0.1)
+check("the drawing area's description", picture.description, "次数 5 のVorrelin曲線")
+print("accessibility: the window, its fields and its drawing area are named and described")
