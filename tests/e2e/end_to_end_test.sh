@@ -120,6 +120,12 @@ wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png
     fail "the clipboard offers no PNG"
 xclip -o -selection clipboard -t image/png >"$work/copied.png"
 same_picture "$work/copied.png" "$work/shown.png" || fail "the copied picture is not the one shown"
+# Ctrl+C does the same while the drawing area has the focus.
+printf x | xclip -i -selection clipboard
+click 200 200
+xdotool key --clearmodifiers ctrl+c
+wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
+    fail "Ctrl+C on the drawing area copied nothing"
 
 # Ctrl+S saves it where the user says, with .png added; a folder that cannot be written is
 # reported, and the program and its picture stay.
