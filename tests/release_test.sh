@@ -17,10 +17,11 @@ fail() {
     exit 1
 }
 
-# The files of the source, as git knows them, or all of them but builds where there is no git.
+# The files of the source, as git knows them, or all of them but builds where the source is not
+# a git work tree of its own.
 copy="$work/another/and/longer/path/to/the/source"
 mkdir -p "$copy"
-if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
+if [ "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" = "$source" ]; then
     git -C "$source" ls-files -co --exclude-standard -z |
         (cd "$source" && xargs -0 cp --parents -t "$copy")
 else
