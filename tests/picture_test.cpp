@@ -132,14 +132,5 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
     }
 }
 
-// What the window tells of its picture: before the first drawing, and after drawings of whole
-// and fractional orders.
-TEST(SavePicture, NamesAndDescribesThePictureByTheOrderDrawn) {
-    EXPECT_EQ(ProposedPictureName({}), path(u8"Vorrelin曲線.png"));
-    EXPECT_EQ(ProposedPictureName(4.6), path(u8"Vorrelin曲線 次数4.6.png"));
-    EXPECT_EQ(PictureDescription({}), "曲線はまだ描かれていません");
-    EXPECT_EQ(PictureDescription(13), "次数 13 のVorrelin曲線");
-}
-
 } // namespace
 } // namespace vorrelin

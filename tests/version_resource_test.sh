@@ -1,7 +1,8 @@
 #!/bin/sh
 # Compiles the version resource with the Windows resource compiler, reads it back, and checks
 # the identity it gives the program and its icon's directory: the 16-pixel image of 4 bits a
-# pixel in 16 colours first, then 32, 48 and 256 (written 0) pixels of 32 bits.
+# pixel in 16 colours first, then 32, 48 and 256 (written 0) pixels of 32 bits, the last one as
+# PNG (its first four bytes, as windres writes them, 0x474e5089: \211PNG).
 #   version_resource_test.sh VERSION_RC
 set -eu
 work=$(mktemp -d)
@@ -21,4 +22,6 @@ done
 icons=$(sed -n 's/^ *"\([^"]*\)", 1, \([0-9]*\),.*/\1 \2/p' "$work/dump.rc" | tr '\n' '|')
 [ "$icons" = '\020\020\020\000 4|\040\040\000\000 32|\060\060\000\000 32|\000\000\000\000 32|' ] ||
     { echo "the icon's images: $icons"; exit 1; }
+sed -n '/^4 3 \/\* RT_ICON/,/^END/p' "$work/dump.rc" | grep -q '^  0x474e5089L' ||
+    { echo "the largest icon is not PNG"; exit 1; }
 echo "version resource: all entries present"

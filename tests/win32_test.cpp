@@ -251,9 +251,11 @@ TEST(Picture, CopiesAndSavesTheSamePixels) {
     const std::string dib = data(CF_DIB);
     const std::string png = data(RegisterClipboardFormatW(L"PNG"));
     CloseClipboard();
-    ASSERT_EQ(dib.size(), sizeof(BITMAPINFOHEADER) + pixels.size() * 4);
-    const auto* lastRow = reinterpret_cast<const Pixel*>(dib.data() + sizeof(BITMAPINFOHEADER));
-    EXPECT_TRUE(std::equal(lastRow, lastRow + 433, pixels.end() - 433));
+    std::string bottomUp;
+    for (int row = 432; row >= 0; --row) {
+        bottomUp.append(reinterpret_cast<const char*>(&pixels[row * 433u]), 433 * 4);
+    }
+    EXPECT_EQ(dib.substr(sizeof(BITMAPINFOHEADER)), bottomUp);
     EXPECT_EQ(Decoded(png), pixels);
 
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"保存";

@@ -100,10 +100,17 @@ case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
 dialog_path() {
     if $windows; then echo "Z:$1" | tr / '\\'; else echo "$1"; fi
 }
-# Saves the picture with Ctrl+S, typing a path into the save dialog.
+# Saves the picture, by the drawing area's menu or by Ctrl+S, typing a path into the save dialog.
 save_as() {
     xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key --clearmodifiers ctrl+s
+    if [ "$1" = menu ]; then
+        xdotool mousemove --window "$window" 200 200 click 3
+        sleep 1
+        xdotool key --clearmodifiers s
+    else
+        xdotool key --clearmodifiers ctrl+s
+    fi
+    shift
     wait_for 20 find_window "画像を保存" || fail "no save dialog"
     xdotool windowfocus --sync "$(find_window "画像を保存")" 2>/dev/null || true
     sleep 0.5
@@ -127,14 +134,14 @@ xdotool key --clearmodifiers ctrl+c
 wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
     fail "Ctrl+C on the drawing area copied nothing"
 
-# Ctrl+S saves it where the user says, with .png added; a folder that cannot be written is
-# reported, and the program and its picture stay.
-save_as "$work/saved"
+# The menu, and Ctrl+S, save it where the user says, with .png added; a folder that cannot be
+# written is reported, and the program and its picture stay.
+save_as menu "$work/saved"
 wait_for 20 test -s "$work/saved.png" || fail "nothing was saved"
 same_picture "$work/saved.png" "$work/shown.png" || fail "the saved picture is not the one shown"
 mkdir "$work/locked"
 chattr +i "$work/locked" # not even root can make a file in it
-save_as "$work/locked/curve.png"
+save_as keys "$work/locked/curve.png"
 wait_for 20 find_window VorrelinCurve || fail "no report of a folder that cannot be written"
 xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
 xdotool key --clearmodifiers Return
