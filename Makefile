@@ -58,7 +58,7 @@ run: build
 bench: build windows
 	$(BUILD)/bench/draw_bench
 	$(BUILD)/bench/window_bench
-	xvfb-run -a tests/wine/run $(WINDOWS_BUILD)/bench/windows_bench.exe
+	xvfb-run -a tools/wine-run $(WINDOWS_BUILD)/bench/windows_bench.exe
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(DIST) build-faults
