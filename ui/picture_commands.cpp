@@ -1,6 +1,7 @@
 #include "ui/picture_commands.h"
 
 #include "ui/form1_description.h"
+#include "ui/form1_events.h"
 #include "window/picture_file.h"
 
 #include <charconv>
@@ -25,6 +26,17 @@ std::string PictureDescription(std::optional<double> order) {
         return "曲線はまだ描かれていません";
     }
     return "次数 " + OrderText(*order) + " の" + std::string(kForm1.caption);
+}
+
+void HandleAndDescribe(Form1& form, std::string_view control, Event event,
+                       const std::function<void(const std::string& description)>& describe) {
+    try {
+        Handle(form, control, event);
+    } catch (...) {
+        describe(PictureDescription(form.OrderOnPicture()));
+        throw;
+    }
+    describe(PictureDescription(form.OrderOnPicture()));
 }
 
 std::filesystem::path ProposedPictureName(std::optional<double> order) {

@@ -2,7 +2,9 @@
 
 #include "graphics/image.h"
 #include "runtime/dispatcher.h"
+#include "ui/form1.h"
 #include "window/picture_file.h"
+#include "window/window_description.h"
 
 #include <filesystem>
 #include <functional>
@@ -31,6 +33,12 @@ inline constexpr std::string_view kPictureName = "描画領域";
 
 // What the drawing area shows, for a screen reader: the order of the curve drawn, once one is.
 std::string PictureDescription(std::optional<double> order);
+
+// Runs Form1's handler of an event, if it has one, and then, whether it ended well or not,
+// hands `describe` what the drawing area shows now, so a screen reader never hears of a
+// picture that is gone.
+void HandleAndDescribe(Form1& form, std::string_view control, Event event,
+                       const std::function<void(const std::string& description)>& describe);
 
 // The name the save dialog proposes: the window's caption and the order of the curve drawn.
 std::filesystem::path ProposedPictureName(std::optional<double> order);

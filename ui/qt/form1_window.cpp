@@ -2,7 +2,6 @@
 
 #include "platform/qt/picture_files.h"
 #include "ui/form1_description.h"
-#include "ui/form1_events.h"
 
 #include <QDir>
 #include <QIcon>
@@ -26,7 +25,12 @@ std::filesystem::path FirstSaveFolder() {
 
 Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
     : FormWindow(
-          kForm1, [this](std::string_view control, Event event) { HandleEvent(control, event); },
+          kForm1,
+          [this](std::string_view control, Event event) {
+              HandleAndDescribe(form_, control, event, [this](const std::string& description) {
+                  Picture("Picture1").setAccessibleDescription(FromUtf8(description));
+              });
+          },
           parent),
       text1_(TextBox("Text1")), text2_(TextBox("Text2")),
       form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")),
@@ -44,24 +48,7 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
             {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control,
               [&picture] { picture.CopyPicture(); }},
              {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
-    DescribePicture();
     Raise(kForm1.name, Event::Load);
-}
-
-// Form1's handler, and then, whether it ended well or not, the picture's description.
-void Form1Window::HandleEvent(std::string_view control, Event event) {
-    try {
-        Handle(form_, control, event);
-    } catch (...) {
-        DescribePicture();
-        throw;
-    }
-    DescribePicture();
-}
-
-void Form1Window::DescribePicture() {
-    Picture("Picture1")
-        .setAccessibleDescription(FromUtf8(PictureDescription(form_.OrderOnPicture())));
 }
 
 // The picture is taken as the user asks, before the dialog opens.

@@ -22,8 +22,6 @@ public:
     Form1& Form() { return form_; }
 
 private:
-    void HandleEvent(std::string_view control, Event event);
-    void DescribePicture();
     void SavePicture();
 
     LineEditField text1_;

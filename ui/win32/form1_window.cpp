@@ -3,7 +3,6 @@
 #include "platform/win32/error.h"
 #include "platform/win32/picture_files.h"
 #include "ui/form1_description.h"
-#include "ui/form1_events.h"
 
 #include <shlobj.h>
 
@@ -30,7 +29,12 @@ std::filesystem::path FirstSaveFolder() {
 
 Form1Window::Form1Window(HINSTANCE instance)
     : window_(
-          kForm1, [this](std::string_view control, Event event) { HandleEvent(control, event); },
+          kForm1,
+          [this](std::string_view control, Event event) {
+              HandleAndDescribe(form_, control, event, [this](const std::string& description) {
+                  window_.DescribePicture("Picture1", kPictureName, description);
+              });
+          },
           instance, LoadIconW(instance, MAKEINTRESOURCEW(kIconId))),
       text1_(window_.Control("Text1")), text2_(window_.Control("Text2")),
       form_(window_.Picture("Picture1").Surface(), text1_, text2_, window_.Timer("Timer1")),
@@ -39,23 +43,7 @@ Form1Window::Form1Window(HINSTANCE instance)
         "Picture1",
         {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control, [this] { CopyPicture(); }},
          {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
-    DescribePicture();
     window_.Raise(kForm1.name, Event::Load);
-}
-
-// Form1's handler, and then, whether it ended well or not, the picture's description.
-void Form1Window::HandleEvent(std::string_view control, Event event) {
-    try {
-        Handle(form_, control, event);
-    } catch (...) {
-        DescribePicture();
-        throw;
-    }
-    DescribePicture();
-}
-
-void Form1Window::DescribePicture() {
-    window_.DescribePicture("Picture1", kPictureName, PictureDescription(form_.OrderOnPicture()));
 }
 
 void Form1Window::CopyPicture() {

@@ -23,8 +23,6 @@ public:
     int Run(int showCommand) { return window_.Run(showCommand); }
 
 private:
-    void HandleEvent(std::string_view control, Event event);
-    void DescribePicture();
     void CopyPicture();
     void SavePicture();
 
