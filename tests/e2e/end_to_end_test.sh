@@ -118,6 +118,15 @@ save_as() {
     xdotool type --delay 20 "$(dialog_path "$1")"
     xdotool key --clearmodifiers Return
 }
+# Closes the report that names its case with Return; the program goes on.
+dismiss_report() {
+    wait_for 20 find_window VorrelinCurve || fail "no report $1"
+    xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+    wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
+        fail "the report $1 stayed open"
+    kill -0 "$app" || fail "the program ended after the report $1"
+}
 
 # The drawing area's menu copies the picture: the clipboard offers it as PNG.
 xdotool mousemove --window "$window" 200 200 click 3
@@ -142,23 +151,13 @@ same_picture "$work/saved.png" "$work/shown.png" || fail "the saved picture is n
 mkdir "$work/locked"
 chattr +i "$work/locked" # not even root can make a file in it
 save_as keys "$work/locked/curve.png"
-wait_for 20 find_window VorrelinCurve || fail "no report of a folder that cannot be written"
-xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
-xdotool key --clearmodifiers Return
-wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
-    fail "the report of the save stayed open"
-kill -0 "$app" || fail "the program ended after a failed save"
+dismiss_report "of a folder that cannot be written"
 picture "$work/kept.png"
 same_picture "$work/kept.png" "$work/shown.png" || fail "a failed save changed the picture"
 
 type_into 476 81 14
 click 476 36
-wait_for 10 find_window VorrelinCurve || fail "no error report for order 14"
-xdotool windowfocus --sync "$(find_window VorrelinCurve)" 2>/dev/null || true
-xdotool key --clearmodifiers Return
-wait_for 10 sh -c "! xdotool search --onlyvisible --name '^VorrelinCurve\$'" ||
-    fail "the report stayed open"
-kill -0 "$app" || fail "the program ended after the report"
+dismiss_report "of the error at order 14"
 picture "$work/after.png"
 same_picture "$work/after.png" "$work/expected.png" || fail "order 14 changed the picture"
 
