@@ -4,6 +4,7 @@
 // two-pixel pen on a QImage, the plain way to port the program. "13.5" is the deepest drawing
 // the program accepts: depth 14, a thousand million segments, all on one point.
 
+#include "bench/orders.h"
 #include "graphics/null_surface.h"
 #include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
@@ -11,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <benchmark/benchmark.h>
 #include <cstdint>
 
 namespace {
@@ -88,14 +88,8 @@ void Painter(benchmark::State& state, const char* order) {
     DrawCommand<PainterSurface>(state, order);
 }
 
-#define ORDERS(surface)                                                                            \
-    BENCHMARK_CAPTURE(surface, 5, "5")->Apply(Repeated);                                           \
-    BENCHMARK_CAPTURE(surface, 9, "9")->Apply(Repeated);                                           \
-    BENCHMARK_CAPTURE(surface, 13, "13")->Apply(Repeated);                                         \
-    BENCHMARK_CAPTURE(surface, 13.5, "13.5")->Apply(Repeated)
-
-ORDERS(Raster);
-ORDERS(Nothing);
+BENCHMARK_ORDERS(Raster, Repeated);
+BENCHMARK_ORDERS(Nothing, Repeated);
 BENCHMARK_CAPTURE(Painter, 5, "5")->Apply(Repeated);
 BENCHMARK_CAPTURE(Painter, 9, "9")->Apply(Repeated);
 

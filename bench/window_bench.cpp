@@ -3,6 +3,7 @@
 // above all of the refreshes of the drawing, most of them merged. "13.5" is the deepest
 // drawing the program accepts. And the picture copied and saved, at 96 dpi and twice that.
 
+#include "bench/orders.h"
 #include "graphics/raster_surface.h"
 #include "platform/qt/picture_files.h"
 #include "ui/headless_form.h"
@@ -12,7 +13,6 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -76,14 +76,8 @@ BENCHMARK_CAPTURE(Copy, 2x, 2.0)->Apply(Repeated);
 BENCHMARK_CAPTURE(Save, 1x, 1.0)->Apply(Repeated);
 BENCHMARK_CAPTURE(Save, 2x, 2.0)->Apply(Repeated);
 
-#define ORDERS(kind)                                                                               \
-    BENCHMARK_CAPTURE(kind, 5, "5")->Apply(Repeated);                                              \
-    BENCHMARK_CAPTURE(kind, 9, "9")->Apply(Repeated);                                              \
-    BENCHMARK_CAPTURE(kind, 13, "13")->Apply(Repeated);                                            \
-    BENCHMARK_CAPTURE(kind, 13.5, "13.5")->Apply(Repeated)
-
-ORDERS(Headless);
-ORDERS(ClickToPicture);
+BENCHMARK_ORDERS(Headless, Repeated);
+BENCHMARK_ORDERS(ClickToPicture, Repeated);
 
 } // namespace
 
