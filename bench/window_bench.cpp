@@ -42,18 +42,14 @@ void Repeated(benchmark::internal::Benchmark* b) {
 
 // The picture of order 9, the densest, at a device pixel ratio, to copy or save.
 struct Picture {
-    explicit Picture(double ratio) : surface(433, 433, ratio) {
-        vorrelin::HeadlessForm window(surface, "9");
-        window.form.Form_Load();
-        window.form.Command1_Click();
-    }
+    explicit Picture(double ratio) : surface(433, 433, ratio) { vorrelin::DrawOrder(surface, "9"); }
     vorrelin::RasterSurface surface;
 };
 
 void Copy(benchmark::State& state, double ratio) {
     Picture picture(ratio);
     for (auto _ : state) {
-        const vorrelin::ImageView image = picture.surface.CompleteImage();
+        const vorrelin::ImageView image = picture.surface.Pixels().CompleteImage();
         QGuiApplication::clipboard()->setImage(
             QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
                    image.height, image.BytesPerLine(), QImage::Format_RGB32)
@@ -67,7 +63,7 @@ void Save(benchmark::State& state, double ratio) {
     vorrelin::QtPictureFiles files;
     const std::filesystem::path target = folder.filePath("curve.png").toStdString();
     for (auto _ : state) {
-        vorrelin::SavePicture(files, target, picture.surface.CompleteImage());
+        vorrelin::SavePicture(files, target, picture.surface.Pixels().CompleteImage());
     }
 }
 

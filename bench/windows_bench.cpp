@@ -70,10 +70,8 @@ int main() {
     const std::filesystem::path target = std::filesystem::temp_directory_path() / "curve.png";
     for (const double ratio : {1.0, 2.0}) {
         vorrelin::RasterSurface surface(433, 433, ratio);
-        vorrelin::HeadlessForm headless(surface, "9");
-        headless.form.Form_Load();
-        headless.form.Command1_Click();
-        const vorrelin::ImageView picture = surface.CompleteImage();
+        vorrelin::DrawOrder(surface, "9");
+        const vorrelin::ImageView picture = surface.Pixels().CompleteImage();
         vorrelin::win32::WicPictureFiles files;
         std::vector<double> copied;
         std::vector<double> saved;

@@ -15,22 +15,21 @@ namespace {
 constexpr int kDeepestShortcut = 30;
 
 // At unit 0 every segment is a dot on the pen's point, in the colour of the counter before it,
-// and there are 4^(Level+1) of them, a thousand million at depth 14. Only the last colour stays
-// on the picture, and each refresh, which follows the segment of the ramp's last colour, shows
-// the dot in that colour, white. So two dots at most draw what all of them draw: a white one
-// for the refreshes, shown by the last of them, and one in the last segment's colour. The pen
-// stays where it is and its counter ends where the segments would leave it.
+// and there are 4^(Level+1) of them. On a surface that keeps only the picture, the last dot
+// hides all before it, and each refresh, which follows the segment of the ramp's last colour,
+// shows the dot in that colour, white. So two dots at most draw what all of them draw: a white
+// one for the refreshes, shown by the last of them, and one in the last segment's colour. The
+// pen stays where it is and its counter ends where the segments would leave it.
 //
 // A surface that may refuse a line is given every segment, for what a refusal leaves depends
 // on the segment refused; so is an unusual counter, which no drawing starts from.
 bool DrawOnThePoint(CurveState& state, DrawingSurface& surface) {
-    const int ramp = RampIndex(state.SegmentCount);
-    if (state.Step != 0 || !surface.TakesEveryLine() || ramp < 0 ||
-        state.Level > kDeepestShortcut) {
+    if (state.Step != 0 || !surface.RefusesNoLine() || !surface.KeepsOnlyThePicture() ||
+        !OnTheRamp(state.SegmentCount) || state.Level > kDeepestShortcut) {
         return false;
     }
     const std::uint64_t segments = std::uint64_t{4} << (2 * std::max<int>(state.Level, 0));
-    const std::uint64_t counted = static_cast<std::uint64_t>(ramp) + segments;
+    const auto counted = static_cast<std::uint64_t>(state.SegmentCount) + segments;
     const auto x = static_cast<float>(state.CurX);
     const auto y = static_cast<float>(state.CurY);
     if (counted >= kRampLength) {
@@ -54,16 +53,17 @@ void DrawClosedCurve(CurveState& state, DrawingSurface& surface) {
 }
 
 void TraceClosedCurve(CurveState& state, DrawingSurface& surface) {
-    CurveGenerator curve(state, surface);
+    Pen pen(state, surface);
+    CurveGenerator curve(state, pen);
     const std::int16_t h = state.Step;
     curve.CurveRight();
-    curve.LineBy(h, h);
+    pen.LineBy(h, h);
     curve.CurveDown();
-    curve.LineBy(Negate16(h), h);
+    pen.LineBy(Negate16(h), h);
     curve.CurveLeft();
-    curve.LineBy(Negate16(h), Negate16(h));
+    pen.LineBy(Negate16(h), Negate16(h));
     curve.CurveUp();
-    curve.LineBy(h, Negate16(h));
+    pen.LineBy(h, Negate16(h));
 }
 
 } // namespace vorrelin

@@ -44,8 +44,8 @@ constexpr Colour PenColor(const double& count) {
     return rgb(255, 255, 255);
 }
 
-// PenColor of every whole count 0..1536, worked out by the compiler once: a drawing's counter is
-// always one of those, and the lookup saves six band tests a segment.
+// PenColor of every whole count 0..1536, computed once by the compiler: a drawing's counter is
+// always one of them, and a lookup costs less than the six band tests.
 inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     std::array<Colour, kRampLength> ramp{};
     for (std::size_t count = 0; count < ramp.size(); ++count) {
@@ -54,17 +54,13 @@ inline constexpr std::array<Colour, kRampLength> kRamp = [] {
     return ramp;
 }();
 
-// The counter as an index into kRamp while it is a whole number 0..1536, as it is from the start
-// of every drawing; -1 for any other value.
-constexpr int RampIndex(double count) {
-    if (count >= 0 && count <= kLastRampIndex) {
-        const auto index = static_cast<int>(count);
-        if (index == count) {
-            return index;
-        }
-    }
-    return -1;
+// Whether a counter is one of the whole counts 0..1536, as it is from the start of every drawing.
+constexpr bool OnTheRamp(double count) {
+    return count >= 0 && count <= kLastRampIndex && count == static_cast<int>(count);
 }
+
+// PenColor of a counter that no drawing produces; out of line, off the path of every segment.
+Colour OffTheRampColour(double count);
 
 // Puts the pen on a point without drawing.
 inline void MoveTo(CurveState& state, double x, double y) {
@@ -72,100 +68,60 @@ inline void MoveTo(CurveState& state, double x, double y) {
     state.CurY = y;
 }
 
-// Segments a pen has drawn and not yet handed to its surface: the point the first starts from,
-// then the end and colour of each. A colour cycle at most, for the pen hands them over before
-// every refresh.
-using PenRun = std::array<Vertex, kRampLength>;
-
 // The pen: draws relative segments from the window's current point (CurX, CurY), each in the
-// ramp colour of the window's segment counter (SegmentCount), which it then advances; each
-// time the counter wraps to 0 it refreshes the surface, so the picture so far goes on screen.
+// ramp colour of the window's segment counter (SegmentCount), which it then advances; each time
+// the counter wraps to 0 it refreshes the surface, so the picture so far goes on screen.
 //
-// On a surface that takes every line, the pen collects its segments in a run and hands the run
-// over in one call before each refresh and whenever it is stored: one call through the
-// interface for up to 1537 segments, and a loop over plain arrays on the other side. On a
-// surface that may refuse a line, each segment goes over as it is drawn, after the window's
-// variables are written, so that a refusal leaves them where the segment began. The segment of
-// the ramp's last colour is drawn alone too, and refreshes.
-//
-// A pen takes up the current point and the counter when it is made and keeps them to itself;
-// Store hands over what it has collected and puts them back. Whoever ends a run of drawing
-// calls it; the pen stores them itself before anything that can fail or show the picture.
-// Keeping them out of the window's variables is what makes a segment cheap: with them in
-// memory every segment would wait for the last one's stores.
+// It keeps its segments in a run and hands the run to the surface in one call when the run is
+// full, before each refresh, and when the pen goes, whether the drawing ended or failed. A run
+// holds a colour cycle; on a surface that may refuse a line it holds one segment, handed over
+// before the pen moves, so that a refusal leaves the pen where that segment began.
 class Pen {
 public:
-    // Inline, as everything the pen does on its own is, for a call that took the pen's
-    // address would keep it in memory.
-    Pen(CurveState& state, DrawingSurface& surface, PenRun& run)
-        : state_(state), surface_(surface), run_(run),
-          collectBelow_(surface.TakesEveryLine() ? kLastRampIndex : 0),
-          at_{state.CurX, state.CurY, state.SegmentCount, RampIndex(state.SegmentCount), 0} {
-        run_[0] = {static_cast<float>(at_.x), static_cast<float>(at_.y), 0};
+    Pen(CurveState& state, DrawingSurface& surface)
+        : state_(state), surface_(surface), onTheRamp_(OnTheRamp(state.SegmentCount)),
+          capacity_(surface.RefusesNoLine() ? run_.size() : kOneSegment) {
+        run_[0] = {static_cast<float>(state.CurX), static_cast<float>(state.CurY), 0};
     }
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
+    ~Pen() { HandOver(); }
 
-    void LineBy(double dx, double dy);
-    void Store() {
-        HandOver(state_, surface_, run_, at_);
-        at_.collected = 0;
-    }
-
-    // Whether the next `segments` segments all go into the run, so that Collect may draw them:
-    // none refreshes, and the surface takes runs.
-    bool CanCollect(int segments) const {
-        return at_.ramp >= 0 && at_.ramp <= collectBelow_ - segments;
-    }
-    // LineBy for a segment that goes into the run. Nothing here calls a function, so a loop of
-    // these keeps the pen in registers: a call in the loop would leave it on the stack, where
-    // every segment waits for the last one's stores.
-    void Collect(double dx, double dy) {
-        at_.x += dx;
-        at_.y += dy;
-        run_[static_cast<std::size_t>(++at_.collected)] = {
-            static_cast<float>(at_.x), static_cast<float>(at_.y),
-            kRamp[static_cast<std::size_t>(at_.ramp++)]};
+    void LineBy(double dx, double dy) {
+        const double nx = state_.CurX + dx;
+        const double ny = state_.CurY + dy;
+        const double count = state_.SegmentCount;
+        run_[size_++] = {static_cast<float>(nx), static_cast<float>(ny),
+                         onTheRamp_ ? kRamp[static_cast<std::size_t>(count)]
+                                    : OffTheRampColour(count)};
+        if (size_ == capacity_) {
+            HandOver();
+        }
+        state_.CurX = nx;
+        state_.CurY = ny;
+        state_.SegmentCount = count + 1 > kLastRampIndex ? 0 : count + 1;
+        if (state_.SegmentCount == 0) {
+            onTheRamp_ = true;
+            HandOver();
+            surface_.Refresh();
+        }
     }
 
 private:
-    // Where the pen stands, how far its counter has got and how many segments it holds.
-    struct At {
-        double x;
-        double y;
-        double count; // read only while ramp is -1: an index says all there is
-        int ramp;
-        int collected;
-    };
-    // The counter after a segment drawn alone: small enough to come back in registers.
-    struct Counter {
-        double count;
-        int ramp;
-    };
+    // A run of one segment: its start and its end.
+    static constexpr std::size_t kOneSegment = 2;
 
-    // Out of line, and given the pen by value: nothing takes the pen's address, so the
-    // compiler keeps it in registers. Each starts a new run at the pen's point.
-    static void HandOver(CurveState& state, DrawingSurface& surface, PenRun& run, At at);
-    static Counter DrawAlone(CurveState& state, DrawingSurface& surface, PenRun& run, At at,
-                             double dx, double dy);
+    void HandOver();
 
     CurveState& state_;
     DrawingSurface& surface_;
-    PenRun& run_;
-    // Counters below this are collected: the last colour's segment refreshes, and a surface
-    // that may refuse a line collects none.
-    int collectBelow_;
-    At at_;
+    // Whether the counter is a whole count 0..1536, whose colour the table holds. It is from the
+    // start of every drawing, and stays so once it is.
+    bool onTheRamp_;
+    // The point the run starts from, then the end and colour of each segment.
+    std::array<Vertex, kRampLength + 1> run_;
+    std::size_t size_ = 1;
+    const std::size_t capacity_;
 };
-
-// The common segment goes into the run; every other is drawn alone, out of line.
-inline void Pen::LineBy(double dx, double dy) {
-    if (CanCollect(1)) {
-        Collect(dx, dy);
-        return;
-    }
-    const Counter counter = DrawAlone(state_, surface_, run_, at_, dx, dy);
-    at_ = {at_.x + dx, at_.y + dy, counter.count, counter.ramp, 0};
-}
 
 } // namespace vorrelin

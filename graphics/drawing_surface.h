@@ -41,10 +41,13 @@ public:
     // Shows the image drawn so far on screen.
     virtual void Refresh() = 0;
 
-    // Whether the surface draws every line it is given, never refusing one. Only such a
-    // surface is given lines in runs, since a refusal inside a run could not tell which line it
-    // was; and it may be spared lines whose sum is known beforehand.
-    virtual bool TakesEveryLine() const { return false; }
+    // Whether the surface draws every line it is given and never refuses one. Only such a
+    // surface is handed lines in runs: a refusal inside a run could not tell which line it was.
+    virtual bool RefusesNoLine() const { return false; }
+    // Whether all the surface keeps of what it is given is the picture, in which a line hides
+    // whatever it is drawn over. Such a surface may be spared lines, and refreshes, that would
+    // leave the picture as it is.
+    virtual bool KeepsOnlyThePicture() const { return false; }
     // The lines from each vertex to the next, in the next one's colour: the same as one Line
     // call per line, in one call.
     virtual void Polyline(std::span<const Vertex> vertices) {

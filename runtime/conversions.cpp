@@ -7,6 +7,10 @@
 
 namespace vorrelin {
 
+void RaiseOverflow() {
+    throw RuntimeError::Overflow();
+}
+
 std::string DecimalText(std::int64_t value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);

@@ -16,11 +16,15 @@ constexpr bool Fits16(std::int32_t value) {
     return value >= INT16_MIN && value <= INT16_MAX;
 }
 
+// Raises the overflow error. Out of line, so that the checks on the curve's path stay a compare
+// and a branch.
+[[noreturn]] void RaiseOverflow();
+
 namespace detail {
 
 constexpr std::int16_t Checked16(std::int32_t value) {
     if (!Fits16(value)) {
-        throw RuntimeError::Overflow();
+        RaiseOverflow();
     }
     return static_cast<std::int16_t>(value);
 }
@@ -58,7 +62,7 @@ constexpr std::int16_t Negate16(std::int16_t a) {
 // (NaN included). -32768.5 rounds to the even -32768 and so still fits; 32767.5 does not.
 constexpr std::int16_t RoundToInt16(double value) {
     if (!(value >= INT16_MIN - 0.5 && value < INT16_MAX + 0.5)) {
-        throw RuntimeError::Overflow();
+        RaiseOverflow();
     }
     return static_cast<std::int16_t>(detail::RoundHalfEven(value));
 }
@@ -66,7 +70,7 @@ constexpr std::int16_t RoundToInt16(double value) {
 // The same into 32 bits, for the timer's interval.
 constexpr std::int32_t RoundToInt32(double value) {
     if (!(value >= INT32_MIN - 0.5 && value < INT32_MAX + 0.5)) {
-        throw RuntimeError::Overflow();
+        RaiseOverflow();
     }
     return static_cast<std::int32_t>(detail::RoundHalfEven(value));
 }

@@ -29,6 +29,16 @@ const struct {
     {"CurveRight", &Generator::CurveRight, {kRight, kDown, kUp, kRight}, {{1, 1}, {2, 0}, {1, -1}}}};
 // clang-format on
 
+// Runs a procedure with a pen of its own on a surface, as the draw command does: the error it
+// ends with, 0 for none. The pen has handed everything over when this returns.
+int RunPiece(void (Generator::*procedure)(), CurveState& state, DrawingSurface& surface) {
+    return ErrorOf([&] {
+        Pen pen(state, surface);
+        Generator curve(state, pen);
+        (curve.*procedure)();
+    });
+}
+
 // The procedures as the plain recursion they are, with the shared depth counter: an independent
 // account of what the generator must draw. It records each segment's move and the Level at the
 // moment that segment is drawn.
@@ -64,8 +74,7 @@ TEST(CurveGenerator, DrawsWhatTheRecursionDraws) {
             Recorder recorder;
             CurveState state{
                 .CurX = 100, .CurY = 200, .Level = static_cast<std::int16_t>(depth), .Step = 3};
-            Generator curve(state, recorder.surface);
-            (curve.*c.procedure)();
+            EXPECT_EQ(RunPiece(c.procedure, state, recorder.surface), 0);
 
             Model model{depth, 3, {}, {}};
             model.Draw(procedure);
@@ -98,8 +107,7 @@ TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
             recorder.refuseKind = SurfaceOp::Kind::Line;
             recorder.refuseAt = failing + 1;
             CurveState state{.Level = 3, .Step = 5};
-            Generator curve(state, recorder.surface);
-            EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }),
+            EXPECT_EQ(RunPiece(c.procedure, state, recorder.surface),
                       RuntimeError::kInvalidPropertyValue);
             ASSERT_EQ(state.Level, model.levels[failing]) << c.name << " segment " << failing;
             ASSERT_EQ(Point(state.CurX, state.CurY), at) << c.name << " segment " << failing;
@@ -111,7 +119,7 @@ TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
 
 // The straight segment's 2h is formed when it is reached: after the first diagonal, before
 // the straight segment is drawn. On a surface that is handed lines in runs, the diagonal has
-// reached it and the pen is written back at its end.
+// reached it too.
 TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
     const struct {
         void (Generator::*procedure)();
@@ -123,10 +131,9 @@ TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
                  {&Generator::CurveRight, -32768, {-32768, -32768}}};
     for (const auto& c : cases) {
         Recorder recorder;
-        recorder.surface.takesEveryLine = true;
+        recorder.surface.refusesNoLine = true;
         CurveState state{.Level = 1, .Step = c.step};
-        Generator curve(state, recorder.surface);
-        EXPECT_EQ(ErrorOf([&] { (curve.*c.procedure)(); }), RuntimeError::kOverflow) << c.step;
+        EXPECT_EQ(RunPiece(c.procedure, state, recorder.surface), RuntimeError::kOverflow) << c.step;
         EXPECT_EQ(Point(state.CurX, state.CurY), c.diagonal) << c.step;
         ASSERT_EQ(recorder.Lines().size(), 1u) << c.step;
         EXPECT_EQ(Point(recorder.Lines()[0].x2, recorder.Lines()[0].y2), c.diagonal) << c.step;

@@ -111,13 +111,13 @@ TEST(DrawCommand, RedrawsTheSamePicture) {
     HeadlessForm window(surface, "4");
     window.form.Form_Load();
     window.form.Command1_Click();
-    const std::span<const Pixel> image = surface.CompleteImage().pixels;
+    const std::span<const Pixel> image = surface.Pixels().CompleteImage().pixels;
     const std::vector<Pixel> first(image.begin(), image.end());
     for (const char* order : {"7", "4"}) {
         window.Text1.Text(order);
         window.form.Command1_Click();
     }
-    EXPECT_TRUE(std::ranges::equal(first, surface.CompleteImage().pixels));
+    EXPECT_TRUE(std::ranges::equal(first, surface.Pixels().CompleteImage().pixels));
 }
 
 } // namespace

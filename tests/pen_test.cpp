@@ -37,14 +37,14 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     for (const bool inRuns : {false, true}) {
         Recorder recorder;
-        recorder.surface.takesEveryLine = inRuns;
+        recorder.surface.refusesNoLine = inRuns;
         CurveState state{.CurX = 7};
-        PenRun run;
-        Pen pen(state, recorder.surface, run);
-        for (int i = 0; i < 2 * kRampLength + 1; ++i) {
-            pen.LineBy(1, 0);
+        {
+            Pen pen(state, recorder.surface);
+            for (int i = 0; i < 2 * kRampLength + 1; ++i) {
+                pen.LineBy(1, 0);
+            }
         }
-        pen.Store();
         std::size_t lines = 0;
         for (const SurfaceOp& op : recorder.ops) {
             const double count = static_cast<double>(lines % kRampLength);
@@ -66,8 +66,7 @@ TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
     for (const double start : {1535.5, 2000.0}) {
         Recorder recorder;
         CurveState state{.SegmentCount = start};
-        PenRun run;
-        Pen(state, recorder.surface, run).LineBy(1, 1);
+        Pen(state, recorder.surface).LineBy(1, 1);
         EXPECT_EQ(recorder.ops.front().colour, PenColor(start)) << start;
         EXPECT_EQ(recorder.ops.back().kind, Kind::Refresh) << start;
         EXPECT_EQ(state.SegmentCount, 0) << start;
@@ -79,8 +78,7 @@ TEST(Pen, ARefusedRefreshComesAfterItsSegment) {
     Recorder recorder;
     recorder.refuseKind = Kind::Refresh;
     CurveState state{.CurX = 10, .CurY = 20, .SegmentCount = 1536};
-    PenRun run;
-    EXPECT_EQ(ErrorOf([&] { Pen(state, recorder.surface, run).LineBy(1, 2); }),
+    EXPECT_EQ(ErrorOf([&] { Pen(state, recorder.surface).LineBy(1, 2); }),
               RuntimeError::kInvalidPropertyValue);
     EXPECT_EQ(state.CurX, 11);
     EXPECT_EQ(state.CurY, 22);

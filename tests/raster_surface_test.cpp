@@ -1,10 +1,10 @@
-#include "curve/pen.h"
 #include "graphics/raster_surface.h"
 #include "support.h"
 #include "ui/headless_form.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
@@ -35,7 +35,7 @@ std::ostream& operator<<(std::ostream& out, const Patch& p) {
 }
 
 Patch PatchOf(RasterSurface& surface, Pixel pixel) {
-    const ImageView image = surface.CompleteImage();
+    const ImageView image = surface.Pixels().CompleteImage();
     Patch patch{0, image.width, image.height, -1, -1, ""};
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
@@ -117,17 +117,17 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
 TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     RasterSurface surface = DrawingArea();
     surface.Line(0, 0, 0, 0, kRed);
-    surface.ChangeDensity(2);
+    surface.Pixels().ChangeDensity(2);
     EXPECT_EQ(PatchOf(surface, kRedPixel), (Patch{16, 18, 18, 21, 21, "####|####|####|####"}));
     surface.Line(1000, 0, 1000, 0, 0x00FF00);
     EXPECT_EQ(PatchOf(surface, 0xFF00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
 }
 
 // What a window repaints after a refresh: the part of the image drawn on since the last time
-// it asked, the whole image after a move of the pen by the short lines' path.
+// it asked, the pen's square where the drawing rests included.
 TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     const auto changed = [](RasterSurface& surface) {
-        const Rect area = surface.TakeChanged();
+        const Rect area = surface.Pixels().TakeChanged();
         return std::array{area.left, area.top, area.Right(), area.Bottom()};
     };
     RasterSurface surface = DrawingArea();
@@ -136,9 +136,9 @@ TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     EXPECT_EQ(changed(surface), (std::array{9, 9, 212, 11}));
     surface.Line(1000, 0, 1000, 0, kRed); // the pen stays on its square
     EXPECT_EQ(changed(surface), (std::array{210, 9, 212, 11}));
-    EXPECT_TRUE(surface.TakeChanged().Empty());
+    EXPECT_TRUE(surface.Pixels().TakeChanged().Empty());
     surface.Line(1000, 0, 1003, 0, kRed);
-    EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
+    EXPECT_EQ(changed(surface), (std::array{210, 9, 213, 11}));
 }
 
 TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
@@ -151,43 +151,73 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
     }
 }
 
-// The shortcuts for the short lines of high orders must draw what the general path draws:
-// the same curve is drawn once straight and once with every line taken through the general
-// path (a recording surface replays each one onto a surface whose memory of the last line's
-// end is wiped by re-setting its scale), and the pictures must match pixel for pixel. From
-// order 10 on every segment is a dot at (0, 0), in the colour of the last one.
-TEST(RasterSurface, ShortLineShortcutsDrawWhatTheGeneralPathDraws) {
-    for (const char* order : {"3", "6", "7", "9", "10", "4.6", "1.5"}) {
-        RasterSurface direct(kArea, kArea);
-        HeadlessForm straight(direct, order);
-        straight.form.Form_Load();
-        straight.form.Command1_Click();
+// A painter that stamps every square of the pen whole, in the order of the lines, each along
+// the Bresenham line between the squares of its ends: what the stroke must leave, though it
+// paints each square only where the next does not cover it, and the last one only when the
+// picture is read.
+struct StampingPainter {
+    PenPlacement pen;
+    int width;
+    std::vector<Pixel> pixels;
 
-        RasterSurface general(kArea, kArea);
-        float scaleLeft = 0;
-        RecordingSurface replay([&](const SurfaceOp& op) {
-            if (op.kind == SurfaceOp::Kind::Line) {
-                general.ScaleLeft(scaleLeft);
+    void Stamp(int left, int top, Pixel pixel) {
+        for (int y = std::max(top, 0); y < std::min(top + pen.side, width); ++y) {
+            for (int x = std::max(left, 0); x < std::min(left + pen.side, width); ++x) {
+                pixels[static_cast<std::size_t>(y * width + x)] = pixel;
             }
-            if (op.kind == SurfaceOp::Kind::ScaleLeft) {
-                scaleLeft = op.x1;
-            }
-            Replay(op, general);
-        });
-        HeadlessForm viaGeneral(replay, order);
-        viaGeneral.form.Form_Load();
-        viaGeneral.form.Command1_Click();
-
-        EXPECT_TRUE(
-            std::ranges::equal(direct.CompleteImage().pixels, general.CompleteImage().pixels))
-            << "order " << order;
+        }
     }
-    RasterSurface surface(kArea, kArea);
-    HeadlessForm window(surface, "10");
-    window.form.Form_Load();
-    window.form.Command1_Click();
-    // The colour of count (4^11 - 1) mod 1537 = 1367: red and green 87, blue 255.
-    EXPECT_EQ(PatchOf(surface, 0xFF5757FF), (Patch{4, 9, 9, 10, 10, "##|##"}));
+    void Line(const SurfaceOp& line) {
+        const auto at = [](float user, float scale, float offset) {
+            return static_cast<int>(std::floor(user * scale + offset));
+        };
+        int x = at(line.x1, pen.xScale, pen.xOffset);
+        int y = at(line.y1, pen.yScale, pen.yOffset);
+        const int xEnd = at(line.x2, pen.xScale, pen.xOffset);
+        const int yEnd = at(line.y2, pen.yScale, pen.yOffset);
+        const int dx = std::abs(xEnd - x);
+        const int dy = -std::abs(yEnd - y);
+        int error = dx + dy;
+        for (;;) {
+            Stamp(x, y, ToPixel(line.colour));
+            if (x == xEnd && y == yEnd) {
+                return;
+            }
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += x < xEnd ? 1 : -1;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += y < yEnd ? 1 : -1;
+            }
+        }
+    }
+};
+
+// The curves of several orders, the densest among them, on screens of one, one and a half and
+// two times the density, where the pen is 2, 3 and 4 pixels wide.
+TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        for (const char* order : {"2", "5", "7", "9"}) {
+            RasterSurface surface(kArea, kArea, ratio);
+            DrawOrder(surface, order);
+
+            RasterSurface view = DrawingArea(ratio);
+            StampingPainter painter{view.Placement(), view.Pixels().Width(), {}};
+            painter.pixels.assign(static_cast<std::size_t>(painter.width * painter.width),
+                                  ToPixel(kBlack));
+            RecordingSurface lines([&](const SurfaceOp& op) {
+                if (op.kind == SurfaceOp::Kind::Line) {
+                    painter.Line(op);
+                }
+            });
+            DrawOrder(lines, order);
+            EXPECT_TRUE(std::ranges::equal(surface.Pixels().CompleteImage().pixels, painter.pixels))
+                << "order " << order << " at " << ratio;
+        }
+    }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ int ErrorOf(auto&& operation) {
 }
 
 // A surface that keeps every operation it takes, and refuses the n-th of one kind (counting
-// from 1) with error 380 when told to. Told that it takes every line, as a raster does, it is
+// from 1) with error 380 when told to. Told that it refuses no line, as a raster does, it is
 // handed lines in runs and records each as a Line. A drawing far larger than any test asks for
 // is cut short, so that a fault that makes one fails fast instead of filling the memory.
 struct Recorder {
@@ -31,8 +31,8 @@ struct Recorder {
 
     struct Surface : RecordingSurface {
         using RecordingSurface::RecordingSurface;
-        bool takesEveryLine = false;
-        bool TakesEveryLine() const override { return takesEveryLine; }
+        bool refusesNoLine = false;
+        bool RefusesNoLine() const override { return refusesNoLine; }
     };
 
     std::vector<SurfaceOp> ops;
@@ -62,7 +62,11 @@ struct Recorder {
 // segments: it is given every one of them.
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
-    bool TakesEveryLine() const override { return false; }
+    bool RefusesNoLine() const override { return false; }
+    bool KeepsOnlyThePicture() const override { return false; }
+    void Polyline(std::span<const Vertex> vertices) override {
+        DrawingSurface::Polyline(vertices);
+    }
     float lastX = 0, lastY = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
 
     void Line(float x1, float y1, float x2, float y2, Colour) override {

@@ -56,10 +56,8 @@ protected:
     // The picture a window without a screen draws for an order, at the window's density.
     QImage Expected(const char* order) {
         RasterSurface surface(433, 433, window.devicePixelRatioF());
-        HeadlessForm headless(surface, order);
-        headless.form.Form_Load();
-        headless.form.Command1_Click();
-        const ImageView image = surface.CompleteImage();
+        DrawOrder(surface, order);
+        const ImageView image = surface.Pixels().CompleteImage();
         return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
                       image.height, image.BytesPerLine(), QImage::Format_RGB32)
             .copy();
@@ -174,7 +172,7 @@ TEST_F(WindowTest, FollowsTheWindowToAScreenOfAnotherDensity) {
     ASSERT_EQ(window.devicePixelRatioF(), 2 * before);
     QApplication::processEvents();
     window.resize(559, 482); // Qt keeps the size in device pixels on the new screen
-    const ImageView kept = window.Picture("Picture1").Surface().CompleteImage();
+    const ImageView kept = window.Picture("Picture1").Surface().Pixels().CompleteImage();
     EXPECT_EQ(OnScreen(), QImage(reinterpret_cast<const uchar*>(kept.pixels.data()), kept.width,
                                  kept.height, kept.BytesPerLine(), QImage::Format_RGB32));
     window.TextBox("Text1").setText("9");

@@ -144,10 +144,8 @@ TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
     window.Form().Command1_Click();
     Pump();
     RasterSurface expected(433, 433);
-    HeadlessForm headless(expected, "7");
-    headless.form.Form_Load();
-    headless.form.Command1_Click();
-    const std::span<const Pixel> pixels = expected.CompleteImage().pixels;
+    DrawOrder(expected, "7");
+    const std::span<const Pixel> pixels = expected.Pixels().CompleteImage().pixels;
     EXPECT_EQ(OnScreen(window.Window().Picture("Picture1").Handle(), 433),
               std::vector<Pixel>(pixels.begin(), pixels.end()));
 }
@@ -223,11 +221,7 @@ std::string Contents(const std::filesystem::path& file) {
 struct Order3 {
     ComApartment com;
     RasterSurface surface{433, 433};
-    HeadlessForm window{surface, "3"};
-    Order3() {
-        window.form.Form_Load();
-        window.form.Command1_Click();
-    }
+    Order3() { DrawOrder(surface, "3"); }
 };
 
 // A copy puts the picture on the clipboard as a bitmap, bottom row first, and as PNG; a save
@@ -235,7 +229,7 @@ struct Order3 {
 // refused with the system's reason.
 TEST(Picture, CopiesAndSavesTheSamePixels) {
     Order3 order3;
-    const ImageView picture = order3.surface.CompleteImage();
+    const ImageView picture = order3.surface.Pixels().CompleteImage();
     const std::vector<Pixel> pixels(picture.pixels.begin(), picture.pixels.end());
 
     Form1Window owner(GetModuleHandleW(nullptr));

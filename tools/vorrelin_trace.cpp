@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (image) {
-        if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, image->CompleteImage().pixels,
+        if (!vorrelin::WritePng(pngPath, kAreaPixels, kAreaPixels, image->Pixels().CompleteImage().pixels,
                                 false)) {
             std::fprintf(stderr, "vorrelin-trace: cannot write %s\n", pngPath);
             return 1;

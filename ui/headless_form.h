@@ -23,4 +23,12 @@ struct HeadlessForm {
     Form1 form;
 };
 
+// Draws the curve of an order on a surface as the window does once it has loaded and its draw
+// button is pressed.
+inline void DrawOrder(DrawingSurface& picture1, std::string_view order) {
+    HeadlessForm window(picture1, order);
+    window.form.Form_Load();
+    window.form.Command1_Click();
+}
+
 } // namespace vorrelin

@@ -37,11 +37,11 @@ PictureBox::PictureBox(QSize area, QWidget* parent)
 }
 
 Image PictureBox::TakePicture() {
-    return Image(raster_.CompleteImage());
+    return Image(raster_.Pixels().CompleteImage());
 }
 
 void PictureBox::CopyPicture() {
-    QGuiApplication::clipboard()->setImage(Wrap(raster_.CompleteImage()).copy());
+    QGuiApplication::clipboard()->setImage(Wrap(raster_.Pixels().CompleteImage()).copy());
 }
 
 // Shift+F10 opens the menu, as the menu key does.
@@ -59,15 +59,14 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 // A window moved to a screen of another density is repainted whole, and its first paint there
 // gives the image that screen's resolution.
 void PictureBox::FollowDensity() {
-    if (devicePixelRatioF() != raster_.DevicePixelRatio()) {
-        raster_.ChangeDensity(devicePixelRatioF());
+    if (devicePixelRatioF() != raster_.Pixels().DevicePixelRatio()) {
+        raster_.Pixels().ChangeDensity(devicePixelRatioF());
         update();
     }
 }
 
 // The image is wrapped afresh for every paint, so that no view outlives the buffer it shows.
 void PictureBox::paintEvent(QPaintEvent* event) {
-    pacer_.Painted();
     FollowDensity();
     QFrame::paintEvent(event);
     const QRect area = contentsRect();
@@ -75,8 +74,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (target.isEmpty()) {
         return;
     }
-    QImage image = Wrap(raster_.CompleteImage());
-    const qreal ratio = raster_.DevicePixelRatio();
+    QImage image = Wrap(raster_.Pixels().CompleteImage());
+    const qreal ratio = raster_.Pixels().DevicePixelRatio();
     image.setDevicePixelRatio(ratio);
     const QRectF source(QPointF(target.topLeft() - area.topLeft()) * ratio,
                         QSizeF(target.size()) * ratio);
@@ -90,11 +89,8 @@ void PictureBox::Present() {
     const RefreshPacer::Action action =
         pacer_.Refresh(std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now().time_since_epoch()));
-    if (action == RefreshPacer::Action::Nothing) {
-        return;
-    }
-    const Rect changed = raster_.TakeChanged();
-    const qreal ratio = raster_.DevicePixelRatio();
+    const Rect changed = raster_.Pixels().TakeChanged();
+    const qreal ratio = raster_.Pixels().DevicePixelRatio();
     const QRect area = QRectF(changed.left / ratio, changed.top / ratio, changed.width / ratio,
                               changed.height / ratio)
                            .toAlignedRect()

@@ -41,12 +41,12 @@ PictureBox::PictureBox(HWND parent, int id, int side, UINT dpi)
 
 void PictureBox::Place(int left, int top, UINT dpi) {
     if (dpi != dpi_) {
-        raster_.ChangeDensity(Ratio(dpi));
+        raster_.Pixels().ChangeDensity(Ratio(dpi));
         dpi_ = dpi;
     }
     const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-    SetWindowPos(Handle(), nullptr, left, top, raster_.PixelWidth() + 2 * edge,
-                 raster_.PixelHeight() + 2 * edge, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, raster_.Pixels().Width() + 2 * edge,
+                 raster_.Pixels().Height() + 2 * edge, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -56,10 +56,7 @@ void PictureBox::Place(int left, int top, UINT dpi) {
 // 16 ms make a frame one or two of them.
 void PictureBox::Present() {
     const RefreshPacer::Action action = pacer_.Refresh(std::chrono::milliseconds(GetTickCount64()));
-    if (action == RefreshPacer::Action::Nothing) {
-        return;
-    }
-    const Rect changed = raster_.TakeChanged();
+    const Rect changed = raster_.Pixels().TakeChanged();
     const RECT area{changed.left, changed.top, changed.Right(), changed.Bottom()};
     if (action == RefreshPacer::Action::PaintNow) {
         RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -69,16 +66,15 @@ void PictureBox::Present() {
 }
 
 // The rows of the invalid rectangle go to the screen as a DIB of their own, which starts at
-// the first of them in the surface's buffer. A paint the system refuses leaves a paint due, so
-// the next refresh, or the repaint after the handler, tries again.
+// the first of them in the surface's buffer. What a paint the system refuses leaves out, the
+// repaint after the handler puts on screen.
 void PictureBox::Paint() {
     const PaintScope paint(Handle());
-    const ImageView picture = raster_.CompleteImage();
+    const ImageView picture = raster_.Pixels().CompleteImage();
     const Rect area = Intersection(
         Between(paint.Area().left, paint.Area().top, paint.Area().right, paint.Area().bottom),
         {0, 0, picture.width, picture.height});
     if (area.Empty()) {
-        pacer_.Painted();
         return;
     }
     BITMAPINFO info{};
@@ -89,11 +85,10 @@ void PictureBox::Paint() {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const Pixel* firstRow = picture.pixels.data() + std::ptrdiff_t{area.top} * picture.width;
-    if (paint.Dc() &&
+    if (paint.Dc()) {
         SetDIBitsToDevice(paint.Dc(), area.left, area.top, static_cast<DWORD>(area.width),
                           static_cast<DWORD>(area.height), area.left, 0, 0,
-                          static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS) != 0) {
-        pacer_.Painted();
+                          static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS);
     }
 }
 

@@ -39,7 +39,7 @@ public:
     // image moves to that density, keeping its picture, and the edge goes round it.
     void Place(int left, int top, UINT dpi);
     // The picture as shown: every device pixel of the inner area, as it is now.
-    Image TakePicture() { return Image(raster_.CompleteImage()); }
+    Image TakePicture() { return Image(raster_.Pixels().CompleteImage()); }
     void SetMenu(std::vector<MenuItem> items) { menu_ = std::move(items); }
 
 private:
