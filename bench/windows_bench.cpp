@@ -5,6 +5,7 @@
 // picture of order 9 copied and saved, at 96 dpi and twice that.
 
 #include "graphics/raster_surface.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/picture_files.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
@@ -37,6 +38,7 @@ double Median(std::vector<double> times) {
 
 // The two kinds of run take turns, so that whatever else the machine does weighs on both.
 int main() {
+    const vorrelin::win32::ComApartment com; // for WIC
     vorrelin::win32::Form1Window window(GetModuleHandleW(nullptr));
     vorrelin::win32::FormWindow& form = window.Window();
     ShowWindow(form.Handle(), SW_SHOWNORMAL);

@@ -142,6 +142,7 @@ std::vector<Pixel> OnScreen(HWND box, int side) {
 TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
     SetWindowTextW(window.Window().Control("Text1"), L"7");
     window.Form().Command1_Click();
+    window.Window().Picture("Picture1").Surface().Refresh();
     Pump();
     RasterSurface expected(433, 433);
     DrawOrder(expected, "7");

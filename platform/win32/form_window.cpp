@@ -6,6 +6,7 @@
 #include "window/layout.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -16,15 +17,9 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"VorrelinCurveForm";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and
-// Escape; timer ids start after the controls'.
-constexpr int kFirstControlId = 100;
-constexpr UINT_PTR kFirstTimerId = 1000;
-// The ids of the commands whose keys work anywhere in the window.
-constexpr WORD kFirstCommandId = 2000;
 
 HMENU ControlId(std::size_t index) {
-    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIds.Id(index)));
 }
 
 // The platform's default user-interface font: the system's message font at a density. Null
@@ -77,18 +72,13 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, HI
         }
     }
     for (std::size_t i = 0; i < description.timers.size(); ++i) {
-        timers_.push_back(std::make_unique<Win32Timer>(Handle(), kFirstTimerId + i));
+        timers_.push_back(std::make_unique<Win32Timer>(Handle(), kTimerIds.Id(i)));
     }
     // A label comes after its field in the tab order and lies under it, where a screen reader
     // does not look for a field's name, so the name is given to the field itself.
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices,
-                                reinterpret_cast<void**>(annotations_.GetAddressOf())))) {
-        annotations_.Reset();
-    }
     for (const ControlDescription& control : description.controls) {
         if (!control.labels.empty()) {
-            Annotate(Control(control.labels), PROPID_ACC_NAME, control.text);
+            annotations_.Name(Control(control.labels), control.text);
         }
     }
     Layout();
@@ -106,8 +96,8 @@ HWND FormWindow::CreateControl(std::size_t index, HINSTANCE instance) {
     switch (control.kind) {
     case ControlKind::PictureBox: {
         const int side = InnerSide(PlaceOf(control, kStandardDpi).width);
-        pictures_.push_back(std::make_unique<PictureBox>(
-            Handle(), kFirstControlId + static_cast<int>(index), side, dpi_));
+        pictures_.push_back(
+            std::make_unique<PictureBox>(Handle(), kControlIds.Id(index), side, dpi_));
         return pictures_.back()->Handle();
     }
     case ControlKind::CommandButton:
@@ -157,7 +147,7 @@ void FormWindow::Raise(std::string_view control, Event event) {
 }
 
 // The menu shows each command's key beside it. A key that works anywhere in the window is one
-// of the window's accelerators; the others, the drawing area's own.
+// of the window's commands; the others, the drawing area's own.
 void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> commands) {
     std::vector<PictureBox::MenuItem> items;
     for (MenuCommand& command : commands) {
@@ -167,18 +157,11 @@ void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> comm
         const auto key = static_cast<wchar_t>(command.key);
         std::wstring text = Widen(command.text) + L"\tCtrl+" + key;
         if (command.reach == MenuCommand::Reach::Window) {
-            accelerators_.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(key),
-                                     static_cast<WORD>(kFirstCommandId + windowCommands_.size())});
-            windowCommands_.push_back(run);
+            commands_.Add(key, run);
             items.push_back({std::move(text), 0, std::move(run)});
         } else {
             items.push_back({std::move(text), key, std::move(run)});
         }
-    }
-    acceleratorTable_.reset(
-        CreateAcceleratorTableW(accelerators_.data(), static_cast<int>(accelerators_.size())));
-    if (!acceleratorTable_) {
-        ThrowLastError("CreateAcceleratorTable");
     }
     Picture(picture).SetMenu(std::move(items));
 }
@@ -187,22 +170,8 @@ void FormWindow::DescribePicture(std::string_view picture, std::string_view name
                                  std::string_view description) {
     const HWND box = Control(picture);
     SetWindowTextW(box, Widen(name).c_str()); // what a screen reader calls a window by
-    Annotate(box, PROPID_ACC_DESCRIPTION, description);
-    if (annotations_) {
-        VARIANT role{};
-        role.vt = VT_I4;
-        role.lVal = ROLE_SYSTEM_GRAPHIC;
-        annotations_->SetHwndProp(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  PROPID_ACC_ROLE, role);
-    }
-}
-
-// Where the system offers no annotations, a screen reader is told what the controls tell it.
-void FormWindow::Annotate(HWND control, MSAAPROPID property, std::string_view text) {
-    if (annotations_) {
-        annotations_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     property, Widen(text).c_str());
-    }
+    annotations_.Description(box, description);
+    annotations_.Role(box, ROLE_SYSTEM_GRAPHIC);
 }
 
 // The window whose client area is the description's at `dpi`.
@@ -243,27 +212,20 @@ void FormWindow::ShowReport(const ErrorReport& report) {
                 MB_OK | MB_ICONERROR);
 }
 
-int FormWindow::Run(int showCommand) {
+void FormWindow::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
     SetFocus(focus_);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // No button is the default or the cancel button: Enter and Escape press nothing.
-        if (message.message == WM_KEYDOWN &&
-            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-            continue;
-        }
-        if (acceleratorTable_ && Handle() &&
-            TranslateAcceleratorW(Handle(), acceleratorTable_.get(), &message)) {
-            continue;
-        }
-        if (!Handle() || !IsDialogMessageW(Handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+}
+
+// No button is the default or the cancel button: Enter and Escape press nothing.
+bool FormWindow::Translate(MSG& message) {
+    if (message.message == WM_KEYDOWN &&
+        (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        return true;
     }
-    return static_cast<int>(message.wParam);
+    return Handle() &&
+           (commands_.Translate(Handle(), message) || IsDialogMessageW(Handle(), &message));
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -275,58 +237,77 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: {
-        const std::size_t command = LOWORD(wParam) - static_cast<std::size_t>(kFirstCommandId);
-        if (HIWORD(wParam) == 1 && command < windowCommands_.size()) { // an accelerator
-            windowCommands_[command]();
-            return 0;
-        }
-        const std::size_t index = LOWORD(wParam) - static_cast<std::size_t>(kFirstControlId);
-        if (HIWORD(wParam) == BN_CLICKED && index < controls_.size() &&
-            description_.controls[index].kind == ControlKind::CommandButton) {
-            Raise(description_.controls[index].name, Event::Click);
-        }
+    case WM_COMMAND:
+        OnCommand(wParam);
         return 0;
-    }
-    case WM_TIMER: {
-        const std::size_t index = wParam - kFirstTimerId;
-        if (index < timers_.size()) {
-            Raise(description_.timers[index], Event::Timer);
-        }
+    case WM_TIMER:
+        OnTimer(wParam);
         return 0;
-    }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            focus_ = GetFocus();
-        } else if (focus_) {
-            SetFocus(focus_);
-        }
+        OnActivate(wParam);
         return 0;
-    case WM_GETDPISCALEDSIZE: {
-        const SIZE size = WindowSize(static_cast<UINT>(wParam));
-        *reinterpret_cast<SIZE*>(lParam) = size;
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) = WindowSize(static_cast<UINT>(wParam));
         return TRUE;
-    }
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        Layout();
+    case WM_DPICHANGED:
+        OnDpiChanged(window, wParam, lParam);
         return 0;
-    }
     case WM_DESTROY: // the program ends with its window
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY: // the window's timers have gone with it
-        for (const auto& timer : timers_) {
-            timer->WindowGone();
-        }
-        window_.Forget();
+    case WM_NCDESTROY:
+        OnDestroyed();
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A command's key, or a button's click.
+void FormWindow::OnCommand(WPARAM wParam) {
+    const bool fromKey = HIWORD(wParam) == 1;
+    if (fromKey && commands_.Run(LOWORD(wParam))) {
+        return;
+    }
+    const std::optional<std::size_t> control = kControlIds.IndexOf(LOWORD(wParam));
+    if (HIWORD(wParam) == BN_CLICKED && control && *control < controls_.size() &&
+        description_.controls[*control].kind == ControlKind::CommandButton) {
+        Raise(description_.controls[*control].name, Event::Click);
+    }
+}
+
+void FormWindow::OnTimer(WPARAM wParam) {
+    const std::optional<std::size_t> timer = kTimerIds.IndexOf(wParam);
+    if (timer && *timer < timers_.size()) {
+        Raise(description_.timers[*timer], Event::Timer);
+    }
+}
+
+// The focus goes back to the control that had it when the window was last active.
+void FormWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        focus_ = GetFocus();
+    } else if (focus_) {
+        SetFocus(focus_);
+    }
+}
+
+// The window takes the rectangle the system suggests for the new density, and lays itself out
+// again at that density.
+void FormWindow::OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    dpi_ = HIWORD(wParam);
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
+// The window's timers have gone with it.
+void FormWindow::OnDestroyed() {
+    for (const auto& timer : timers_) {
+        timer->WindowGone();
+    }
+    window_.Forget();
 }
 
 } // namespace vorrelin::win32

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win32/annotations.h"
+#include "platform/win32/command_table.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_timer.h"
@@ -9,11 +11,9 @@
 
 #include <functional>
 #include <memory>
-#include <oleacc.h>
 #include <string_view>
 #include <vector>
 #include <windows.h>
-#include <wrl/client.h>
 
 namespace vorrelin::win32 {
 
@@ -24,7 +24,8 @@ namespace vorrelin::win32 {
 // Escape pressing nothing; and its timers. A screen reader names each field by the label that
 // names it. Its buttons and timers raise their events; every event runs through the window's
 // dispatch, one at a time, and a run-time error is reported in a message box, after which the
-// program goes on. Closing the window ends the message loop.
+// program goes on. Closing the window ends the thread's message loop. The thread has joined
+// COM before it makes the window, for the system's dialogs, codecs and annotations.
 class FormWindow {
 public:
     // Runs the window's code for an event of a control, of the window or of a timer, by name.
@@ -52,21 +53,26 @@ public:
     // Tells the user of a failure, in a message box over the window.
     void ShowReport(const ErrorReport& report);
 
-    // Shows the window, with the focus on its first control, and handles its messages until
-    // it is closed. Returns the program's exit code.
-    int Run(int showCommand);
+    // Shows the window, with the focus on its first control.
+    void Show(int showCommand);
+    // Handles a message of the thread's loop that is the window's keyboard's: the keys of its
+    // commands, and Tab among its controls. False if it is left to be dispatched.
+    bool Translate(MSG& message);
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept;
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(WPARAM wParam);
+    void OnTimer(WPARAM wParam);
+    void OnActivate(WPARAM wParam);
+    void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam);
+    void OnDestroyed();
     HWND CreateControl(std::size_t index, HINSTANCE instance);
     SIZE WindowSize(UINT dpi) const;
     void Layout();
     void RepaintPictures();
-    void Annotate(HWND control, MSAAPROPID property, std::string_view text);
 
-    ComApartment com_;
     const WindowDescription& description_;
     Handler handler_;
     Dispatcher dispatcher_;
@@ -79,14 +85,8 @@ private:
     std::vector<HWND> controls_; // in the description's order; they go with the window
     std::vector<std::unique_ptr<PictureBox>> pictures_;
     std::vector<std::unique_ptr<Win32Timer>> timers_; // in the description's order
-    // The commands whose keys work anywhere in the window, by command id.
-    std::vector<std::function<void()>> windowCommands_;
-    std::vector<ACCEL> accelerators_;
-    std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)>
-        acceleratorTable_{nullptr, DestroyAcceleratorTable};
-    // What a screen reader is told beyond what the controls tell it themselves; none if the
-    // system offers no way to tell it.
-    Microsoft::WRL::ComPtr<IAccPropServices> annotations_;
+    CommandTable commands_;
+    Annotations annotations_;
 };
 
 } // namespace vorrelin::win32

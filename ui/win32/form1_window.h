@@ -20,7 +20,6 @@ public:
 
     FormWindow& Window() { return window_; }
     Form1& Form() { return form_; }
-    int Run(int showCommand) { return window_.Run(showCommand); }
 
 private:
     void CopyPicture();

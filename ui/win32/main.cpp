@@ -18,6 +18,7 @@ constexpr const char* kStartFailure = "VorrelinCurve を起動できませんで
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace vorrelin::win32;
+    const ComApartment com; // the system's dialogs, codecs and annotations need it
     std::unique_ptr<Form1Window> window;
     try {
         // The program speaks Japanese, and says so to the system's own dialogs.
@@ -32,5 +33,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         MessageBoxW(nullptr, Widen(text).c_str(), L"VorrelinCurve", MB_OK | MB_ICONERROR);
         return 1;
     }
-    return window->Run(showCommand);
+    FormWindow& form = window->Window();
+    form.Show(showCommand);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!form.Translate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
 }
