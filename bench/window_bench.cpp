@@ -5,7 +5,7 @@
 
 #include "bench/orders.h"
 #include "graphics/raster_surface.h"
-#include "platform/qt/picture_files.h"
+#include "platform/qt/png_files.h"
 #include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
 
@@ -60,7 +60,7 @@ void Copy(benchmark::State& state, double ratio) {
 void Save(benchmark::State& state, double ratio) {
     Picture picture(ratio);
     QTemporaryDir folder;
-    vorrelin::QtPictureFiles files;
+    vorrelin::QtPngFiles files;
     const std::filesystem::path target = folder.filePath("curve.png").toStdString();
     for (auto _ : state) {
         vorrelin::SavePicture(files, target, picture.surface.Pixels().CompleteImage());

@@ -6,7 +6,7 @@
 
 #include "graphics/raster_surface.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/picture_files.h"
+#include "platform/win32/png_files.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
 
@@ -74,12 +74,11 @@ int main() {
         vorrelin::RasterSurface surface(433, 433, ratio);
         vorrelin::DrawOrder(surface, "9");
         const vorrelin::ImageView picture = surface.Pixels().CompleteImage();
-        vorrelin::win32::WicPictureFiles files;
+        vorrelin::win32::WicPngFiles files;
         std::vector<double> copied;
         std::vector<double> saved;
         for (int i = 0; i < kRuns; ++i) {
-            copied.push_back(Milliseconds(
-                [&] { vorrelin::win32::CopyToClipboard(form.Handle(), picture); }));
+            copied.push_back(Milliseconds([&] { form.Copy(vorrelin::Image(picture)); }));
             saved.push_back(Milliseconds([&] { vorrelin::SavePicture(files, target, picture); }));
         }
         std::printf("copy at %gx:                %8.3f ms (median of %d)\n", ratio,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/drawing_surface.h"
+#include "graphics/twips.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,11 +24,13 @@ constexpr Pixel ToPixel(Colour colour) {
     return 0xFF000000 | ReverseBytes(colour) >> 8;
 }
 
-// The pixels of an image, row by row from the top, each row right after the last.
+// The pixels of an image, row by row from the top, each row right after the last, and its
+// resolution.
 struct ImageView {
     int width = 0;
     int height = 0;
     std::span<const Pixel> pixels;
+    int dotsPerInch = kStandardDpi;
 
     Pixel At(int x, int y) const {
         return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
@@ -41,10 +44,12 @@ struct Image {
     int width = 0;
     int height = 0;
     std::vector<Pixel> pixels;
+    int dotsPerInch = kStandardDpi;
 
     explicit Image(const ImageView& view)
-        : width(view.width), height(view.height), pixels(view.pixels.begin(), view.pixels.end()) {}
-    ImageView View() const { return {width, height, pixels}; }
+        : width(view.width), height(view.height), pixels(view.pixels.begin(), view.pixels.end()),
+          dotsPerInch(view.dotsPerInch) {}
+    ImageView View() const { return {width, height, pixels, dotsPerInch}; }
 };
 
 } // namespace vorrelin

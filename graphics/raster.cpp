@@ -38,7 +38,7 @@ void Raster::PaintHeld() {
 
 ImageView Raster::CompleteImage() {
     PaintHeld();
-    return {width_, height_, pixels_};
+    return {width_, height_, pixels_, static_cast<int>(std::lround(kStandardDpi * ratio_))};
 }
 
 Rect Raster::TakeChanged() {

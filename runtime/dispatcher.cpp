@@ -1,5 +1,7 @@
 #include "runtime/dispatcher.h"
 
+#include "runtime/program.h"
+
 #include <exception>
 #include <new>
 #include <optional>
@@ -8,8 +10,6 @@
 namespace vorrelin {
 
 namespace {
-
-constexpr const char* kProgramName = "VorrelinCurve";
 
 // The run-time error that the exception being handled stands for.
 RuntimeError CurrentError() {
@@ -29,8 +29,14 @@ RuntimeError CurrentError() {
 } // namespace
 
 ErrorReport ReportOf(const RuntimeError& error) {
-    return {kProgramName,
+    return {std::string(kProgramName),
             "実行時エラー '" + std::to_string(error.Number()) + "':\n\n" + error.what()};
+}
+
+ErrorReport StartFailureReport(std::string_view reason) {
+    const std::string name(kProgramName);
+    return {name, name + " を起動できませんでした。\n" + name + " could not start.\n\n" +
+                      std::string(reason)};
 }
 
 Dispatcher::Dispatcher(std::function<void()> repaint,

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace vorrelin {
 
@@ -16,6 +17,9 @@ struct ErrorReport {
 // The report of an error: the program's name for a title, and "実行時エラー 'N':", a blank
 // line and the error's message for the text.
 ErrorReport ReportOf(const RuntimeError& error);
+
+// The report of a failure before the window exists, in Japanese and English, with its reason.
+ErrorReport StartFailureReport(std::string_view reason);
 
 // Runs the window's handlers as the events they handle, the way a forms runtime does: one at a
 // time, each to its end. An event that comes while a handler runs, or while the report of an

@@ -1,7 +1,8 @@
-#include "ui/picture_commands.h"
+#include "window/picture_keeping.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,24 +11,30 @@ namespace {
 
 using std::filesystem::path;
 
-// Files in memory, in the way the window systems' own behave: a write leaves what it wrote,
-// all of it or, when it fails, a part; a replacement is one step. A file in a folder marked
-// unwritable cannot be made, and a replacement can be made to fail. A replacement only
-// takes a file from the target's own folder, so that it is one step on every file system.
+// Files in memory, in the way the window systems' own behave: a write leaves what it wrote, or,
+// when it fails, nothing; a replacement is one step. A file in a folder marked unwritable
+// cannot be made, a replacement can be made to fail, and a link leads to another file. A
+// replacement only takes a file from the target's own folder, so that it is one step on every
+// file system.
 struct MemoryFiles : PictureFiles {
     std::map<path, std::string> files;
+    std::map<path, path> links;
+    std::set<path> readOnly;
     path unwritable;
     bool replaceFails = false;
 
+    path Resolve(const path& file) override { return links.contains(file) ? links[file] : file; }
+    bool Exists(const path& file) override { return files.contains(file); }
+    bool ReadOnly(const path& file) override { return readOnly.contains(file); }
     std::optional<std::string> WritePng(const path& file, const ImageView& picture) override {
         if (file.parent_path() == unwritable) {
             return "Permission denied";
         }
-        files[file] = "PNG " + std::to_string(picture.width);
         if (picture.width == 0) {
-            files[file] = "PN";
             return "No space left on device";
         }
+        EXPECT_FALSE(files.contains(file));
+        files[file] = "PNG " + std::to_string(picture.width);
         return {};
     }
     std::optional<std::string> Replace(const path& from, const path& to) override {
@@ -43,66 +50,85 @@ struct MemoryFiles : PictureFiles {
 };
 
 // Saving the picture of order 5: the dialog proposes its name in the last folder used; the
-// picture is written beside the target and then takes its place; a name without an extension
-// gets ".png". When a step fails, the report names the file and the system's reason, the old
-// file is whole and nothing else is left.
+// picture is written beside the file it goes to and then takes its place; a name that does not
+// end in ".png" gets it, and if that names a file the dialog did not ask about, the user is
+// asked. A read-only file is refused. When a step fails, the report names the file and the
+// reason, the old file is whole and nothing else is left.
 TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
+    const std::map<path, std::string> before = {
+        {"/p/old.png", "old"}, {"/p/ro.png", "ro"}, {"/q/real.png", "real"}};
     const std::vector<Pixel> pixels(6, 0xFF000000);
     const struct {
         const char* what;
         std::optional<path> chosen; // nothing: cancelled
-        int width;                  // 0: the write fails halfway
+        int width;                  // 0: the write fails
         bool replaceFails;
-        std::map<path, std::string> files; // afterwards
-        std::string report;
-    } cases[] = {{"a new file",
-                  path("/p/new"),
-                  3,
-                  false,
-                  {{"/p/new.png", "PNG 3"}, {"/p/old.png", "old"}},
-                  ""},
-                 {"over an old file", path("/p/old.png"), 3, false, {{"/p/old.png", "PNG 3"}}, ""},
-                 {"cancelled", {}, 3, false, {{"/p/old.png", "old"}}, ""},
-                 {"a write that fails halfway",
-                  path("/p/old.png"),
-                  0,
-                  false,
-                  {{"/p/old.png", "old"}},
-                  "/p/old.png\n\nNo space left on device"},
-                 {"a replacement that fails",
-                  path("/p/old.png"),
-                  3,
-                  true,
-                  {{"/p/old.png", "old"}},
-                  "/p/old.png\n\nIs a directory"},
-                 {"an unwritable folder",
-                  path("/locked/x.png"),
-                  3,
-                  false,
-                  {{"/p/old.png", "old"}},
-                  "/locked/x.png\n\nPermission denied"}};
+        bool replace;   // the answer when asked whether to replace a file
+        path saved;     // the file that holds the picture afterwards, if any
+        std::string report = {};
+        std::vector<path> asked = {}; // the files the user is asked about
+    } cases[] = {
+        {"a new file", path("/p/new"), 3, false, true, "/p/new.png"},
+        {"over an old file", path("/p/old.png"), 3, false, true, "/p/old.png"},
+        {"through a link", path("/p/link.png"), 3, false, true, "/q/real.png"},
+        {"cancelled", {}, 3, false, true, {}},
+        {"a name made old, replaced", path("/p/old"), 3, false, true, "/p/old.png", "",
+         {"/p/old.png"}},
+        {"a name made old, kept", path("/p/old"), 3, false, false, {}, "", {"/p/old.png"}},
+        {"a read-only file", path("/p/ro.png"), 3, false, true, {},
+         "/p/ro.png\n\n読み取り専用のファイルです。"},
+        {"a write that fails", path("/p/old.png"), 0, false, true, {},
+         "/p/old.png\n\nNo space left on device"},
+        {"a replacement that fails", path("/p/old.png"), 3, true, true, {},
+         "/p/old.png\n\nIs a directory"},
+        {"an unwritable folder", path("/locked/x.png"), 3, false, true, {},
+         "/locked/x.png\n\nPermission denied"}};
     for (const auto& c : cases) {
         MemoryFiles files;
-        files.files["/p/old.png"] = "old";
+        files.files = before;
+        files.links["/p/link.png"] = "/q/real.png";
+        files.readOnly.insert("/p/ro.png");
         files.unwritable = "/locked";
         files.replaceFails = c.replaceFails;
         path folder = "/last";
         path proposed;
+        std::vector<path> asked;
         std::string report;
         SavePictureAs(
-            ImageView{c.width, 2, pixels}, 5, folder,
-            [&](const path& asked) {
-                proposed = asked;
+            ImageView{c.width, 2, pixels}, u8"Vorrelin曲線 次数5.png", folder,
+            [&](const path& offered) {
+                proposed = offered;
                 return c.chosen;
             },
+            [&](const path& file) {
+                asked.push_back(file);
+                return c.replace;
+            },
             files, [&](const ErrorReport& r) { report = r.title + "|" + r.text; });
+        std::map<path, std::string> after = before;
+        if (!c.saved.empty()) {
+            after[c.saved] = "PNG 3";
+        }
         EXPECT_EQ(proposed, path(u8"/last/Vorrelin曲線 次数5.png")) << c.what;
-        EXPECT_EQ(files.files, c.files) << c.what;
+        EXPECT_EQ(files.files, after) << c.what;
+        EXPECT_EQ(asked, c.asked) << c.what;
+        EXPECT_EQ(folder, c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
         EXPECT_EQ(report, c.report.empty()
                               ? ""
                               : "VorrelinCurve|画像を保存できませんでした。\n\n" + c.report)
             << c.what;
-        EXPECT_EQ(folder, c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
+    }
+}
+
+// The same rule on every system: ".png" unless the name ends in it, in any case.
+TEST(SavePicture, AddsPngUnlessTheNameEndsInIt) {
+    const std::pair<const char*, const char*> names[] = {
+        {"curve", "curve.png"},       {"curve.png", "curve.png"}, {"curve.PNG", "curve.PNG"},
+        {"name.v2", "name.v2.png"},   {"dot.", "dot..png"},       {"a.png.txt", "a.png.txt.png"},
+        {"Vorrelin曲線 次数3.5", "Vorrelin曲線 次数3.5.png"}};
+    for (const auto& [given, saved] : names) {
+        EXPECT_EQ(PathText(WithPngExtension(reinterpret_cast<const char8_t*>(given))), saved)
+            << given;
     }
 }
 

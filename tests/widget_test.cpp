@@ -5,6 +5,7 @@
 
 #include "graphics/raster_surface.h"
 #include "ui/headless_form.h"
+#include "platform/qt/png_files.h"
 #include "ui/qt/form1_window.h"
 
 #include <QApplication>
@@ -24,9 +25,11 @@
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace vorrelin {
@@ -267,22 +270,47 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
 }
 
-// The .ico and the .png files made from the XPM, decoded, hold its picture, enlarged by whole
-// pixels: the .ico's images are 16, 32, 48 and 256 pixels on a side, in that order. The squares
-// stand on a transparent ground.
-TEST(Icon, TheIcoAndThePngsShowTheXpm) {
-    const QImage xpm = QImage(VORRELIN_ICON_XPM).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(xpm.size(), QSize(16, 16));
-    EXPECT_EQ(qAlpha(xpm.pixel(7, 0)), 0); // the ground between the squares shows through
-    const auto enlarged = [&](int side) { return xpm.scaled(side, side); };
-    QImageReader ico(VORRELIN_ICON_ICO);
-    ASSERT_EQ(ico.imageCount(), 4);
-    for (const int side : {16, 32, 48, 256}) {
-        EXPECT_EQ(ico.read().convertToFormat(QImage::Format_ARGB32), enlarged(side)) << side;
-        ico.jumpToNextImage();
+// Saving over a file keeps what the user had: its mode, the file a link leads to, and a
+// read-only file as it was, which is refused; a new file takes the mode the mask leaves. The
+// picture records its resolution, and nothing else is left in the folder.
+TEST(PngFiles, SavingOverAFileKeepsWhatTheUserHad) {
+    const struct {
+        const char* name;
+        mode_t mode; // of the file there before, 0 for none
+        bool throughALink;
+        bool refused;
+        mode_t after;
+    } cases[] = {{"private.png", 0600, false, false, 0600},
+                 {"shared.png", 0664, true, false, 0664},
+                 {"read-only.png", 0444, false, true, 0444},
+                 {"new.png", 0, false, false, 0644}};
+    const std::vector<Pixel> pixels(4, 0xFFFF0000);
+    const mode_t mask = umask(022);
+    for (const auto& c : cases) {
+        QTemporaryDir temporary;
+        const std::filesystem::path folder = temporary.path().toStdString();
+        const std::filesystem::path file = folder / (c.throughALink ? "real.png" : c.name);
+        if (c.mode != 0) {
+            std::ofstream(file) << "old";
+            chmod(file.c_str(), c.mode);
+        }
+        if (c.throughALink) {
+            std::filesystem::create_symlink("real.png", folder / c.name);
+        }
+        QtPngFiles files;
+        const std::optional<std::string> failure =
+            SavePicture(files, folder / c.name, ImageView{2, 2, pixels, 192});
+        EXPECT_EQ(failure, c.refused ? std::optional<std::string>(kReadOnlyReason) : std::nullopt)
+            << c.name;
+        struct stat status {};
+        stat(file.c_str(), &status);
+        EXPECT_EQ(status.st_mode & 07777, c.after) << c.name;
+        EXPECT_EQ(std::filesystem::is_symlink(folder / c.name), c.throughALink) << c.name;
+        const QImage saved(QString::fromStdString(file.string()));
+        EXPECT_EQ(saved.isNull() ? 0 : saved.dotsPerMeterX(), c.refused ? 0 : 7559) << c.name;
+        EXPECT_EQ(QDir(temporary.path()).count(), 2u + 1 + (c.throughALink ? 1 : 0)) << c.name;
     }
-    EXPECT_EQ(QImage(VORRELIN_ICON_PNG).convertToFormat(QImage::Format_ARGB32), xpm);
-    EXPECT_EQ(QImage(VORRELIN_ICON_PNG_128).convertToFormat(QImage::Format_ARGB32), enlarged(128));
+    umask(mask);
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 
 #include "graphics/raster_surface.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/picture_files.h"
+#include "platform/win32/png_files.h"
+#include "platform/win32/wic_png.h"
 #include "platform/win32/text.h"
 #include "ui/form1_description.h"
 #include "ui/headless_form.h"
@@ -218,52 +219,81 @@ std::string Contents(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The picture of order 3, at the window's density.
-struct Order3 {
-    ComApartment com;
-    RasterSurface surface{433, 433};
-    Order3() { DrawOrder(surface, "3"); }
-};
-
-// A copy puts the picture on the clipboard as a bitmap, bottom row first, and as PNG; a save
-// writes the same PNG, which replaces a file that is there. A folder that is not there is
-// refused with the system's reason.
-TEST(Picture, CopiesAndSavesTheSamePixels) {
-    Order3 order3;
-    const ImageView picture = order3.surface.Pixels().CompleteImage();
-    const std::vector<Pixel> pixels(picture.pixels.begin(), picture.pixels.end());
-
-    Form1Window owner(GetModuleHandleW(nullptr));
-    CopyToClipboard(owner.Window().Handle(), picture);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const auto data = [](UINT format) {
-        const HGLOBAL memory = GetClipboardData(format);
-        const auto* bytes = static_cast<const char*>(GlobalLock(memory));
-        std::string copy(bytes, bytes ? GlobalSize(memory) : 0);
-        GlobalUnlock(memory);
-        return copy;
-    };
-    const std::string dib = data(CF_DIB);
-    const std::string png = data(RegisterClipboardFormatW(L"PNG"));
+// The pixels of a format on the clipboard, as the window system's clipboard gives them.
+std::string Pasted(UINT format) {
+    if (!OpenClipboard(nullptr)) {
+        return {};
+    }
+    const HGLOBAL memory = GetClipboardData(format);
+    const auto* bytes = static_cast<const char*>(GlobalLock(memory));
+    std::string copy(bytes, bytes ? GlobalSize(memory) : 0);
+    GlobalUnlock(memory);
     CloseClipboard();
+    return copy;
+}
+
+// A copy offers the picture as a bitmap, bottom row first, and as PNG, made only when pasted
+// and as the picture was when copied: after another drawing, and after the window has gone.
+TEST(Picture, PastesThePictureAsItWasCopied) {
+    const ComApartment com;
+    RasterSurface order3(433, 433);
+    DrawOrder(order3, "3");
+    const ImageView expected = order3.Pixels().CompleteImage();
     std::string bottomUp;
     for (int row = 432; row >= 0; --row) {
-        bottomUp.append(reinterpret_cast<const char*>(&pixels[row * 433u]), 433 * 4);
+        bottomUp.append(reinterpret_cast<const char*>(&expected.pixels[row * 433u]), 433 * 4);
     }
-    EXPECT_EQ(dib.substr(sizeof(BITMAPINFOHEADER)), bottomUp);
-    EXPECT_EQ(Decoded(png), pixels);
+    const std::vector<Pixel> pixels(expected.pixels.begin(), expected.pixels.end());
+    {
+        Form1Window owner(GetModuleHandleW(nullptr));
+        SetWindowTextW(owner.Window().Control("Text1"), L"3");
+        owner.Form().Command1_Click();
+        owner.Window().Copy(owner.Window().Picture("Picture1").TakePicture());
+        SetWindowTextW(owner.Window().Control("Text1"), L"5");
+        owner.Form().Command1_Click();
+        EXPECT_EQ(Pasted(CF_DIB).substr(sizeof(BITMAPINFOHEADER)), bottomUp);
+    }
+    EXPECT_EQ(Pasted(CF_DIB).substr(sizeof(BITMAPINFOHEADER)), bottomUp);
+    EXPECT_EQ(Decoded(Pasted(RegisterClipboardFormatW(L"PNG"))), pixels);
+}
 
+// Saving replaces a file that is there, and refuses a read-only one, which stays as it was; a
+// new file is made. The picture records its resolution, 96 dpi times the density, and nothing
+// else is left in the folder. (Wine's ReplaceFile keeps no attributes of the file it replaces,
+// so that is left to Windows.)
+TEST(Picture, SavingOverAFileKeepsWhatTheUserHad) {
+    const ComApartment com;
+    const struct {
+        const wchar_t* name;
+        DWORD attributes; // of the file there before, 0 for none
+        bool refused;
+    } cases[] = {{L"old.png", FILE_ATTRIBUTE_NORMAL, false},
+                 {L"read-only.png", FILE_ATTRIBUTE_READONLY, true},
+                 {L"new.png", 0, false}};
+    const std::vector<Pixel> pixels(4, 0xFFFF0000);
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"保存";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "old.png") << "old";
-    WicPictureFiles files;
-    EXPECT_EQ(files.WritePng(folder / "new.png", picture), std::nullopt);
-    EXPECT_EQ(files.Replace(folder / "new.png", folder / "old.png"), std::nullopt);
-    EXPECT_EQ(Contents(folder / "old.png"), png);
-    EXPECT_FALSE(std::filesystem::exists(folder / "new.png"));
-    const std::optional<std::string> refused = files.WritePng(folder / "gone" / "x.png", picture);
-    EXPECT_TRUE(refused && !refused->empty());
-    std::filesystem::remove_all(folder);
+    for (const auto& c : cases) {
+        std::filesystem::create_directories(folder);
+        const std::filesystem::path file = folder / c.name;
+        if (c.attributes != 0) {
+            std::ofstream(file) << "old";
+            SetFileAttributesW(file.c_str(), c.attributes);
+        }
+        WicPngFiles files;
+        const std::optional<std::string> failure =
+            SavePicture(files, file, ImageView{2, 2, pixels, 192});
+        EXPECT_EQ(failure.has_value(), c.refused) << c.name;
+        EXPECT_EQ((GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY) != 0, c.refused)
+            << c.name;
+        const std::string saved = Contents(file);
+        const std::size_t resolution = saved.find("pHYs");
+        EXPECT_EQ(c.refused ? saved : saved.substr(resolution + 4, 9),
+                  c.refused ? "old" : std::string("\0\0\x1d\x87\0\0\x1d\x87\x01", 9))
+            << c.name;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << c.name;
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(folder);
+    }
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 
 #include "ui/form1.h"
 #include "ui/form1_description.h"
+#include "window/picture_keeping.h"
 #include "window/window_description.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace vorrelin {
@@ -39,6 +42,20 @@ inline void Handle(Form1& form, std::string_view control, Event event) {
             (form.*binding.handler)();
         }
     }
+}
+
+// Runs Form1's handler of an event, if it has one, and then, whether it ended well or not,
+// hands `describe` what the drawing area shows now, so a screen reader never hears of a
+// picture that is gone.
+inline void HandleAndDescribe(Form1& form, std::string_view control, Event event,
+                              const std::function<void(const std::string&)>& describe) {
+    try {
+        Handle(form, control, event);
+    } catch (...) {
+        describe(PictureDescription(kForm1.caption, form.OrderOnPicture()));
+        throw;
+    }
+    describe(PictureDescription(kForm1.caption, form.OrderOnPicture()));
 }
 
 } // namespace vorrelin

@@ -212,6 +212,10 @@ void FormWindow::ShowReport(const ErrorReport& report) {
                 MB_OK | MB_ICONERROR);
 }
 
+void FormWindow::Copy(Image picture) {
+    clipboard_.Offer(Handle(), std::move(picture));
+}
+
 void FormWindow::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
@@ -251,6 +255,15 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_DPICHANGED:
         OnDpiChanged(window, wParam, lParam);
+        return 0;
+    case WM_RENDERFORMAT:
+        clipboard_.Render(static_cast<UINT>(wParam));
+        return 0;
+    case WM_RENDERALLFORMATS:
+        clipboard_.RenderAll();
+        return 0;
+    case WM_DESTROYCLIPBOARD:
+        clipboard_.Release();
         return 0;
     case WM_DESTROY: // the program ends with its window
         PostQuitMessage(0);

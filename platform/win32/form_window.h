@@ -4,6 +4,7 @@
 #include "platform/win32/command_table.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
+#include "platform/win32/picture_clipboard.h"
 #include "platform/win32/win32_timer.h"
 #include "runtime/dispatcher.h"
 #include "window/menu_command.h"
@@ -52,6 +53,8 @@ public:
                          std::string_view description);
     // Tells the user of a failure, in a message box over the window.
     void ShowReport(const ErrorReport& report);
+    // Puts a picture on the clipboard, the window its owner. Throws SystemError if it cannot.
+    void Copy(Image picture);
 
     // Shows the window, with the focus on its first control.
     void Show(int showCommand);
@@ -87,6 +90,8 @@ private:
     std::vector<std::unique_ptr<Win32Timer>> timers_; // in the description's order
     CommandTable commands_;
     Annotations annotations_;
+    // After the window, so that it goes first, while the window still owns the clipboard.
+    PictureClipboard clipboard_;
 };
 
 } // namespace vorrelin::win32

@@ -1,7 +1,9 @@
 #include "ui/qt/form1_window.h"
 
-#include "platform/qt/picture_files.h"
+#include "platform/qt/png_files.h"
+#include "platform/qt/save_dialog.h"
 #include "ui/form1_description.h"
+#include "ui/form1_events.h"
 
 #include <QDir>
 #include <QIcon>
@@ -38,7 +40,7 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
       saveFolder_(FirstSaveFolder()) {
     if (!askSaveName_) {
         askSaveName_ = [this](const std::filesystem::path& proposed) {
-            return ShowSaveDialog(this, kSaveTitle, kPngFiles, "png", proposed);
+            return ShowSaveDialog(this, kSaveTitle, kPngFiles, kPngSuffix, proposed);
         };
     }
     setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
@@ -54,9 +56,12 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
 // The picture is taken as the user asks, before the dialog opens.
 void Form1Window::SavePicture() {
     const Image picture = Picture("Picture1").TakePicture();
-    QtPictureFiles files;
-    SavePictureAs(picture.View(), form_.OrderOnPicture(), saveFolder_, askSaveName_, files,
-                  [this](const ErrorReport& report) { ShowReport(report); });
+    QtPngFiles files;
+    SavePictureAs(
+        picture.View(), ProposedPictureName(kForm1.caption, form_.OrderOnPicture()), saveFolder_,
+        askSaveName_,
+        [this](const std::filesystem::path& file) { return ConfirmReplace(this, kSaveTitle, file); },
+        files, [this](const ErrorReport& report) { ShowReport(report); });
 }
 
 } // namespace vorrelin

@@ -3,7 +3,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/line_edit_field.h"
 #include "ui/form1.h"
-#include "ui/picture_commands.h"
+#include "window/picture_keeping.h"
 
 #include <filesystem>
 

@@ -1,8 +1,10 @@
 #include "ui/win32/form1_window.h"
 
 #include "platform/win32/error.h"
-#include "platform/win32/picture_files.h"
+#include "platform/win32/png_files.h"
+#include "platform/win32/save_dialog.h"
 #include "ui/form1_description.h"
+#include "ui/form1_events.h"
 
 #include <shlobj.h>
 
@@ -47,9 +49,8 @@ Form1Window::Form1Window(HINSTANCE instance)
 }
 
 void Form1Window::CopyPicture() {
-    const Image picture = window_.Picture("Picture1").TakePicture();
     try {
-        CopyToClipboard(window_.Handle(), picture.View());
+        window_.Copy(window_.Picture("Picture1").TakePicture());
     } catch (const SystemError& error) {
         window_.ShowReport(CopyFailureReport(SystemMessage(error.Code())));
     }
@@ -58,11 +59,14 @@ void Form1Window::CopyPicture() {
 // The picture is taken as the user asks, before the dialog opens.
 void Form1Window::SavePicture() {
     const Image picture = window_.Picture("Picture1").TakePicture();
-    WicPictureFiles files;
+    WicPngFiles files;
     SavePictureAs(
-        picture.View(), form_.OrderOnPicture(), saveFolder_,
+        picture.View(), ProposedPictureName(kForm1.caption, form_.OrderOnPicture()), saveFolder_,
         [this](const std::filesystem::path& proposed) {
-            return ShowSaveDialog(window_.Handle(), kSaveTitle, kPngFiles, "png", proposed);
+            return ShowSaveDialog(window_.Handle(), kSaveTitle, kPngFiles, kPngSuffix, proposed);
+        },
+        [this](const std::filesystem::path& file) {
+            return ConfirmReplace(window_.Handle(), kSaveTitle, file);
         },
         files, [this](const ErrorReport& report) { window_.ShowReport(report); });
 }

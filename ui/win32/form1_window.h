@@ -3,7 +3,7 @@
 #include "platform/win32/edit_field.h"
 #include "platform/win32/form_window.h"
 #include "ui/form1.h"
-#include "ui/picture_commands.h"
+#include "window/picture_keeping.h"
 
 #include <filesystem>
 #include <windows.h>

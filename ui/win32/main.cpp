@@ -2,9 +2,11 @@
 
 #include "platform/win32/error.h"
 #include "platform/win32/text.h"
+#include "runtime/dispatcher.h"
 #include "ui/win32/form1_window.h"
 
 #include <commctrl.h>
+#include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
@@ -12,7 +14,16 @@
 
 namespace {
 
-constexpr const char* kStartFailure = "VorrelinCurve を起動できませんでした。";
+// Tells the user why the program cannot start: on stderr, where it has one, and in a message
+// box.
+int StartFailed(const char* reason) {
+    using namespace vorrelin::win32;
+    const vorrelin::ErrorReport report = vorrelin::StartFailureReport(reason);
+    std::fprintf(stderr, "VorrelinCurve: %s\n", report.text.c_str());
+    MessageBoxW(nullptr, Widen(report.text).c_str(), Widen(report.title).c_str(),
+                MB_OK | MB_ICONERROR);
+    return 1;
+}
 
 } // namespace
 
@@ -29,9 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
         window = std::make_unique<Form1Window>(instance);
     } catch (const std::exception& error) {
-        const std::string text = std::string(kStartFailure) + "\n\n" + error.what();
-        MessageBoxW(nullptr, Widen(text).c_str(), L"VorrelinCurve", MB_OK | MB_ICONERROR);
-        return 1;
+        return StartFailed(error.what());
     }
     FormWindow& form = window->Window();
     form.Show(showCommand);
