@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <limits>
 
 namespace vorrelin {
 
@@ -20,6 +21,10 @@ struct Point {
     double x;
     double y;
 };
+
+Point Place(const PenPlacement& pen, const Vertex& vertex) {
+    return {vertex.x * pen.xScale + pen.xOffset, vertex.y * pen.yScale + pen.yOffset};
+}
 
 // Pen positions from a whole pen width before the image to its far edge: the only ones that can
 // leave a mark. A line that reaches beyond the band is cut to the part inside it, which also
@@ -69,44 +74,17 @@ struct Band {
     }
 };
 
-// The pen on the raster while a stroke lasts: the square it stands on, which is held back until
-// the pen moves on, and the squares it has stood on, which lie between left, top, right and
-// bottom.
+// The pen on the raster while a stroke lasts: the square it stands on, held back until it moves
+// on, and whether that square lies wholly on the image.
 struct SquarePen {
     int side;
     int column = 0;
     int row = 0;
     Pixel pixel = 0;
     bool holding = false;
-    // Whether the square lies wholly on the image.
     bool clear = false;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
 
     Rect Square() const { return {column, row, side, side}; }
-
-    void Stand(const Raster& raster, int toColumn, int toRow, Pixel toPixel) {
-        if (!holding) {
-            left = right = toColumn;
-            top = bottom = toRow;
-        }
-        holding = true;
-        clear = toColumn >= 0 && toRow >= 0 && toColumn + side <= raster.Width() &&
-                toRow + side <= raster.Height();
-        Step(toColumn, toRow, toPixel);
-    }
-    // Stands on a square that lies wholly on the image, as the one it leaves does.
-    void Step(int toColumn, int toRow, Pixel toPixel) {
-        column = toColumn;
-        row = toRow;
-        pixel = toPixel;
-        left = std::min(left, toColumn);
-        top = std::min(top, toRow);
-        right = std::max(right, toColumn);
-        bottom = std::max(bottom, toRow);
-    }
 };
 
 // Whether a step goes to a neighbouring square, or none: -1, 0 or 1 in each direction.
@@ -139,7 +117,7 @@ void MoveTo(Raster& raster, SquarePen& pen, int column, int row, Pixel pixel) {
     const int dx = column - pen.column;
     const int dy = row - pen.row;
     const int side = pen.side;
-    if (pen.holding && pen.clear && Neighbours(dx, dy)) {
+    if (pen.clear && Neighbours(dx, dy)) {
         PaintEdgesLeft(raster, pen, dx, dy);
     } else if (pen.holding && std::abs(dx) < side && std::abs(dy) < side) {
         raster.Fill({pen.column, dy > 0 ? pen.row : row + side, side, std::abs(dy)}, pen.pixel);
@@ -149,12 +127,14 @@ void MoveTo(Raster& raster, SquarePen& pen, int column, int row, Pixel pixel) {
     } else if (pen.holding) {
         raster.Fill(pen.Square(), pen.pixel);
     }
-    pen.Stand(raster, column, row, pixel);
+    pen = {side, column, row, pixel, true,
+           column >= 0 && row >= 0 && column + side <= raster.Width() &&
+               row + side <= raster.Height()};
 }
 
 // A line from one point on the band to another: the pen steps onto its first square, and then
 // from square to square along the Bresenham line.
-SquarePen WalkLine(Raster& raster, SquarePen pen, Point from, Point to, Pixel pixel) {
+void WalkLine(Raster& raster, SquarePen& pen, Point from, Point to, Pixel pixel) {
     int x = FloorToInt(from.x);
     int y = FloorToInt(from.y);
     const int xEnd = FloorToInt(to.x);
@@ -177,39 +157,65 @@ SquarePen WalkLine(Raster& raster, SquarePen pen, Point from, Point to, Pixel pi
         }
         MoveTo(raster, pen, x, y, pixel);
     }
-    return pen;
+}
+
+// The squares a stroke can have stood on: those between the squares of the corners of the box
+// round its vertices, cut to the band, and the one it found the pen on. A vertex that is not a
+// point is passed over.
+Rect Reach(const PenPlacement& placement, const Band& band, std::span<const Vertex> vertices,
+           const SquarePen& found) {
+    float left = std::numeric_limits<float>::infinity();
+    float top = left;
+    float right = -left;
+    float bottom = -left;
+    for (const Vertex& vertex : vertices) {
+        left = std::min(left, vertex.x);
+        top = std::min(top, vertex.y);
+        right = std::max(right, vertex.x);
+        bottom = std::max(bottom, vertex.y);
+    }
+    const Point first = Place(placement, {left, top, 0});
+    const Point last = Place(placement, {right, bottom, 0});
+    const auto pixel = [&](double value, double far) {
+        return FloorToInt(std::clamp(value, band.near, far));
+    };
+    const Rect reach =
+        Between(pixel(std::min(first.x, last.x), band.width),
+                pixel(std::min(first.y, last.y), band.height),
+                pixel(std::max(first.x, last.x), band.width) + found.side,
+                pixel(std::max(first.y, last.y), band.height) + found.side);
+    return found.holding ? Bounding(reach, found.Square()) : reach;
 }
 
 } // namespace
 
-// The pen's square and what it reached are kept here while the stroke lasts and given back to
-// the raster at its end. Nearly every line of a dense curve starts where the last one ended,
-// on a square wholly on the image, and takes the pen to a neighbouring square or none that is
-// wholly on the image too: that step is taken here, in single precision, where a square wholly
-// on the image needs no floor() but a truncation. Every other line is clipped to the band and
-// walked.
+// The pen's square is kept here while the stroke lasts and held back in the raster at its end.
+// Nearly every line of a dense curve starts where the last one ended, on a square wholly on
+// the image, and takes the pen to a neighbouring square or none that is wholly on the image
+// too: that step is taken here, in single precision, where such a square needs no floor() but a
+// truncation. Every other line is cut to the band and walked.
 void Stroke(Raster& raster, const PenPlacement& placement, std::span<const Vertex> vertices) {
+    if (vertices.size() < 2) {
+        return;
+    }
     const Band band{-static_cast<double>(placement.side), static_cast<double>(raster.Width()),
                     static_cast<double>(raster.Height())};
-    const auto map = [&](const Vertex& vertex) {
-        return Point{vertex.x * placement.xScale + placement.xOffset,
-                     vertex.y * placement.yScale + placement.yOffset};
-    };
     // Positions from 0 up to these put the whole square on the image.
     const auto clearWidth = static_cast<float>(raster.Width() - placement.side + 1);
     const auto clearHeight = static_cast<float>(raster.Height() - placement.side + 1);
 
     SquarePen pen{placement.side};
     if (raster.held && raster.held->place.width == placement.side) {
-        pen.Stand(raster, raster.held->place.left, raster.held->place.top, raster.held->pixel);
+        MoveTo(raster, pen, raster.held->place.left, raster.held->place.top, raster.held->pixel);
     } else {
         raster.CompleteImage(); // a square of another pen is painted whole
     }
-    bool fromPen = false; // whether the next line starts on the pen's square
+    const SquarePen found = pen;
+    bool fromPen = false; // whether the next line starts on the pen's square, wholly on the image
     for (std::size_t i = 1; i < vertices.size(); ++i) {
         const Vertex& end = vertices[i];
         const Pixel pixel = ToPixel(end.colour);
-        if (fromPen && pen.clear) {
+        if (fromPen) {
             const float x = end.x * placement.xScale + placement.xOffset;
             const float y = end.y * placement.yScale + placement.yOffset;
             if (x >= 0 && x < clearWidth && y >= 0 && y < clearHeight) {
@@ -218,23 +224,24 @@ void Stroke(Raster& raster, const PenPlacement& placement, std::span<const Verte
                 if (Neighbours(dx, dy)) {
                     pen.pixel = pixel; // the line's first square is the pen's, in its colour
                     PaintEdgesLeft(raster, pen, dx, dy);
-                    pen.Step(pen.column + dx, pen.row + dy, pixel);
+                    pen.column += dx;
+                    pen.row += dy;
                     continue;
                 }
             }
         }
-        const Point to = map(end);
-        Point start = map(vertices[i - 1]);
+        const Point to = Place(placement, end);
+        Point start = Place(placement, vertices[i - 1]);
         Point stop = to;
         fromPen = (band.Holds(start) && band.Holds(stop)) || band.Clip(start, stop);
         if (fromPen) {
-            pen = WalkLine(raster, pen, start, stop, pixel);
-            fromPen = band.Holds(to);
+            WalkLine(raster, pen, start, stop, pixel);
+            fromPen = pen.clear && band.Holds(to);
         }
     }
     if (pen.holding) {
         raster.held = Raster::HeldSquare{pen.Square(), pen.pixel};
-        raster.Touch(Between(pen.left, pen.top, pen.right + pen.side, pen.bottom + pen.side));
+        raster.Touch(Reach(placement, band, vertices, found));
     }
 }
 
