@@ -4,31 +4,24 @@
 // shows stale pixels here as it would on a screen.
 
 #include "graphics/raster_surface.h"
-#include "ui/headless_form.h"
 #include "platform/qt/png_files.h"
+#include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QImageReader>
-#include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -71,50 +64,15 @@ protected:
         QApplication::processEvents();
     }
 
-    // Clicks a button and answers the error report it brings up: the report's title and text.
-    QString ClickAndAnswerTheReport(const char* button) {
-        QString report;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                report = box->windowTitle() + "|" + box->text();
-                box->accept();
-            }
-        });
-        Click(button);
-        return report;
-    }
-
-    // The save dialog, as a test answers it: the path proposed is kept, and `saveAs` chosen.
-    std::filesystem::path proposed;
-    std::optional<std::filesystem::path> saveAs;
-    Form1Window window{nullptr, [this](const std::filesystem::path& asked) {
-                           proposed = asked;
-                           return saveAs;
-                       }};
+    Form1Window window;
 };
 
-TEST_F(WindowTest, StartsAsItsDescriptionSays) {
-    EXPECT_EQ(window.windowTitle(), "Vorrelin曲線");
-    EXPECT_EQ(window.size(), QSize(559, 482));
-    const std::vector<std::pair<const char*, QRect>> places = {{"Picture1", {8, 8, 437, 437}},
-                                                               {"Text1", {456, 72, 41, 18}},
-                                                               {"Label1", {456, 56, 65, 25}}};
-    for (const auto& [name, place] : places) {
-        const QWidget* control = window.findChild<QWidget*>(name);
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->geometry(), place) << name;
-    }
-    EXPECT_EQ(window.childAt(460, 74), &window.TextBox("Text1")); // the field over its label
-    EXPECT_EQ(window.TextBox("Text1").text(), "5");
-    EXPECT_EQ(window.TextBox("Text2").text(), "500");
-    EXPECT_EQ(QApplication::focusWidget(), &window.Picture("Picture1"));
-    EXPECT_FALSE(window.Timer("Timer1").Clock().isActive());
+// The window opens with the focus on the drawing area, which shows no curve yet, and Tab
+// visits the controls in the description's order; Enter and Escape in a field press nothing.
+TEST_F(WindowTest, TabVisitsTheControlsInOrderAndEnterAndEscapePressNothing) {
     QImage faceColour = Expected("");
     faceColour.fill(QColor(0xF0, 0xF0, 0xF0));
     EXPECT_EQ(OnScreen(), faceColour);
-}
-
-TEST_F(WindowTest, TabVisitsTheControlsInOrderAndEnterAndEscapePressNothing) {
     for (const char* expected :
          {"Command1", "Text1", "Command2", "Command3", "Text2", "Picture1"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -181,93 +139,6 @@ TEST_F(WindowTest, FollowsTheWindowToAScreenOfAnotherDensity) {
     window.TextBox("Text1").setText("9");
     Click("Command1");
     EXPECT_EQ(OnScreen(), Expected("9"));
-}
-
-// The drawing area's menu, opened from the keyboard by Shift+F10, holds the two commands with
-// their access keys; its C copies the picture on screen.
-TEST_F(WindowTest, TheDrawingAreasMenuCopiesThePicture) {
-    Click("Command1");
-    QStringList items;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (const QAction* action : menu->actions()) {
-            items << action->text();
-        }
-        QTest::keyClick(menu, Qt::Key_C);
-    });
-    window.Picture("Picture1").setFocus();
-    QTest::keyClick(&window.Picture("Picture1"), Qt::Key_F10, Qt::ShiftModifier);
-    QApplication::processEvents();
-    EXPECT_EQ(items, QStringList({"画像をコピー(&C)", "画像を保存(&S)..."}));
-    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), OnScreen());
-}
-
-// Ctrl+C copies the picture while the drawing area has the focus, a field's text in the field,
-// and nothing elsewhere. Ctrl+S saves from anywhere, under the name the user gives, with ".png"
-// added, the same pixels as the copy.
-TEST_F(WindowTest, CtrlCCopiesThePictureAndCtrlSSavesIt) {
-    Click("Command1");
-    window.Picture("Picture1").setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(copied, OnScreen());
-
-    window.TextBox("Text1").setFocus();
-    window.TextBox("Text1").selectAll();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "5");
-    window.Button("Command1").setFocus(); // nothing to copy there
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "5");
-
-    QTemporaryDir folder;
-    saveAs = std::filesystem::path(folder.path().toStdString()) / "curve";
-    window.TextBox("Text2").setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    QApplication::processEvents();
-    EXPECT_EQ(proposed.filename(), std::filesystem::path(u8"Vorrelin曲線 次数5.png"));
-    EXPECT_EQ(QImage(folder.filePath("curve.png")).convertToFormat(QImage::Format_RGB32), copied);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"curve.png"});
-}
-
-// Waits up to five seconds for a condition, handling events meanwhile.
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 500 && !condition(); ++i) {
-        QTest::qWait(10);
-    }
-    return condition();
-}
-
-// On the real timer the orders go 1, 2, 3, … in the order field, and a stop ends the animation
-// after one more drawing, which is on screen. An interval of 0 is quiet; a negative
-// one is refused.
-TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
-    window.TextBox("Text2").setText("0");
-    Click("Command2");
-    QTest::qWait(50);
-    EXPECT_EQ(window.TextBox("Text1").text(), "5");
-    window.TextBox("Text2").setText("-1");
-    EXPECT_EQ(ClickAndAnswerTheReport("Command2"),
-              "VorrelinCurve|実行時エラー '380':\n\n無効なプロパティ値です。");
-
-    std::vector<QString> shown;
-    QObject::connect(&window.TextBox("Text1"), &QLineEdit::textChanged,
-                     [&](const QString& text) { shown.push_back(text); });
-    window.TextBox("Text2").setText("5");
-    Click("Command2");
-    ASSERT_TRUE(WaitFor([&] { return shown.size() >= 3; }));
-    EXPECT_EQ(std::vector(shown.begin(), shown.begin() + 3), std::vector<QString>({"1", "2", "3"}));
-
-    // Counted as the Stop handler ends, so that a tick the click lets through is not missed.
-    std::size_t atStop = 0;
-    QObject::connect(&window.Button("Command3"), &QPushButton::clicked,
-                     [&] { atStop = shown.size(); });
-    Click("Command3");
-    ASSERT_TRUE(WaitFor([&] { return !window.Timer("Timer1").Clock().isActive(); }));
-    QTest::qWait(50);
-    EXPECT_EQ(shown.size(), atStop + 1);
-    EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
 }
 
 // Saving over a file keeps what the user had: its mode, the file a link leads to, and a
