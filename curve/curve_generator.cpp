@@ -6,9 +6,6 @@
 
 namespace vorrelin {
 
-// The units of the segments: each a 16-bit value, formed when its segment is reached, so that
-// a step too long for 16 bits raises the overflow error there and nowhere earlier.
-
 void CurveGenerator::CurveUp() {
     if (state_.Level <= 0) {
         return;

@@ -16,7 +16,8 @@ namespace vorrelin {
 //
 // The depth is the window's one Level, which every piece lowers by one on the way in and raises
 // on the way out: an error inside a piece leaves Level lowered by the number of pieces that were
-// open, and the pen where the last segment drawn ended.
+// open, and the pen where the last segment drawn ended. Each move is a 16-bit value formed when
+// its segment is reached, so a unit too long for 16 bits raises the overflow error there.
 class CurveGenerator {
 public:
     CurveGenerator(CurveState& state, Pen& pen) : state_(state), pen_(pen) {}

@@ -87,6 +87,7 @@ public:
     Pen& operator=(const Pen&) = delete;
     ~Pen() { HandOver(); }
 
+    // One segment from the current point, in the colour of the counter before it.
     void LineBy(double dx, double dy) {
         const double nx = state_.CurX + dx;
         const double ny = state_.CurY + dy;

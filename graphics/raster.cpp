@@ -27,6 +27,14 @@ void Raster::Fill(Pixel pixel) {
     changed_ = {0, 0, width_, height_};
 }
 
+void Raster::Fill(const Rect& area, Pixel pixel) {
+    const Rect part = Intersection(area, {0, 0, width_, height_});
+    Pixel* row = Row(part.top) + part.left;
+    for (int y = 0; y < part.height; ++y, row += width_) {
+        std::fill_n(row, part.width, pixel);
+    }
+}
+
 void Raster::PaintHeld() {
     if (held) {
         const HeldSquare square = *held;

@@ -3,7 +3,6 @@
 #include "graphics/image.h"
 #include "graphics/rect.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -34,13 +33,7 @@ public:
     // Fills the whole image.
     void Fill(Pixel pixel);
     // Fills the part of `area` that lies on the image. Whoever fills counts the area as changed.
-    void Fill(const Rect& area, Pixel pixel) {
-        const Rect part = Intersection(area, {0, 0, width_, height_});
-        Pixel* row = pixels_.data() + std::ptrdiff_t{part.top} * width_ + part.left;
-        for (int y = 0; y < part.height; ++y, row += width_) {
-            std::fill_n(row, part.width, pixel);
-        }
-    }
+    void Fill(const Rect& area, Pixel pixel);
     // The pixels of a row of the image, which its caller counts as changed when it writes them.
     Pixel* Row(int y) { return pixels_.data() + std::ptrdiff_t{y} * width_; }
     // Counts an area as changed, so that the next TakeChanged includes it.
