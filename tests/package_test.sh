@@ -38,20 +38,17 @@ dpkg-deb -f "$deb" Depends | grep -qF "fonts-noto-cjk | fonts-japanese-gothic" |
     fail "no choice of font for the Japanese texts"
 
 # IPA Gothic, one of the fonts the package may take instead of Noto, is the only font in sight.
-cat >"$root/fonts.conf" <<EOF
-<fontconfig>
-  <dir>/usr/share/fonts/opentype/ipafont-gothic</dir>
-  <cachedir>$root/font-cache</cachedir>
-</fontconfig>
-EOF
+printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>' \
+    /usr/share/fonts/opentype/ipafont-gothic "$root/font-cache" >"$root/fonts.conf"
 FONTCONFIG_FILE="$root/fonts.conf" xvfb-run -a sh -c '
     "$1" & program=$!
     for i in $(seq 100); do
         window=$(xdotool search --onlyvisible --name "^Vorrelin曲線\$") && break
         sleep 0.1
     done
+    geometry=$(xdotool getwindowgeometry "$window")
     kill "$program"
-    xdotool getwindowgeometry "$window" | grep -q "Geometry: 559x482"' \
+    echo "$geometry" | grep -q "Geometry: 559x482"' \
     sh "$root/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
     fail "the program from the package, with IPA Gothic alone, opens no window of 559 x 482"
 echo "package: lintian, desktop entry, metadata, files, font and window: ok"

@@ -1,13 +1,11 @@
 #!/bin/sh
-# The release artefacts are reproducible: the source under test, committed as it is, is built
-# again from a clone of the commit and from an archive that git exports from it, each in a
-# folder of another path, later and in another time zone, and every artefact of both builds has
-# the same bytes as the build's under test.
+# The release artefacts are reproducible: the source under test, committed as it is, built from a
+# clone of the commit and from an archive git exports of it, each in a folder of another path,
+# later and in another time zone, gives every artefact the same bytes as the build under test.
 #   release_test.sh linux SOURCE_DIR PACKAGE.deb
 #   release_test.sh windows SOURCE_DIR PROGRAM.exe PACKAGE.zip INSTALLER.msi
-# The builds make only the program and its packages. For Windows it also checks the zip's
-# members, that its texts have Windows line ends, and that README.txt begins with the UTF-8
-# byte order mark.
+# For Windows it also checks the zip's members, that its texts have Windows line ends, and that
+# README.txt begins with the UTF-8 byte order mark.
 set -eu
 kind=$1
 source=$(cd "$2" && pwd)
@@ -22,39 +20,33 @@ fail() {
 # The files of the source, as git knows them, or all of them but builds where the source is not
 # a git work tree of its own.
 repository="$work/repository"
-mkdir "$repository"
+git init -q "$repository"
 if [ "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" = "$source" ]; then
     git -C "$source" ls-files -co --exclude-standard -z |
         (cd "$source" && xargs -0 cp --parents -t "$repository")
 else
     tar -C "$source" --exclude='./build*' --exclude=./dist -cf - . | tar -C "$repository" -xf -
 fi
-git -C "$repository" init -q
 git -C "$repository" add -A
 git -C "$repository" -c user.name=test -c user.email=test@test.invalid commit -qm source
-clone="$work/clone"
-git clone -q "$repository" "$clone"
-archive="$work/another/and/longer/path/to/the/archive"
-mkdir -p "$archive"
-git -C "$repository" archive HEAD | tar -C "$archive" -xf -
+git clone -q "$repository" "$work/clone"
+mkdir -p "$work/an/archive/in/a/longer/path"
+git -C "$repository" archive HEAD | tar -C "$work/an/archive/in/a/longer/path" -xf -
 unset SOURCE_DATE_EPOCH
 
 options="-G Ninja -DCMAKE_BUILD_TYPE=Release -DVORRELIN_TESTS=OFF -DVORRELIN_BENCHMARKS=OFF"
 case "$kind" in
 linux) targets=package ;;
-windows)
-    targets="zip installer"
-    options="$options -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake"
-    ;;
+windows) targets="zip installer" options="$options -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake" ;;
 esac
-for copy in "$clone Asia/Tokyo" "$archive America/St_Johns"; do
-    folder=${copy% *}
-    export TZ=${copy##* }
+for copy in "clone Asia/Tokyo" "an/archive/in/a/longer/path America/St_Johns"; do
+    folder="$work/${copy% *}"
+    export TZ="${copy#* }"
     cmake -S "$folder" -B "$folder/build" $options >/dev/null
     cmake --build "$folder/build" -j 2 --target $targets >/dev/null
     for artefact; do
         cmp "$artefact" "$folder/build/$(basename "$artefact")" ||
-            fail "$(basename "$artefact") differs when built from $folder"
+            fail "$(basename "$artefact") differs when built from ${copy% *}"
     done
 done
 
