@@ -1,9 +1,10 @@
 # make run      builds the program and opens its window
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
 #               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
-# make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, and its zip
+# make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, its zip and its
+#               installer
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
-# make release  puts the Debian package, the Windows zip and their SHA256SUMS in dist/
+# make release  puts the Debian package, the Windows zip and installer, and SHA256SUMS in dist/
 # Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2
@@ -33,7 +34,7 @@ windows: deps
 	test -f $(WINDOWS_BUILD)/CMakeCache.txt || cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cmake --build $(WINDOWS_BUILD) --target zip
+	cmake --build $(WINDOWS_BUILD) --target zip installer
 
 package: build
 	cmake --build $(BUILD) --target package
@@ -44,8 +45,9 @@ release: package windows
 	mkdir $(DIST)
 	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) && \
 	cp $(BUILD)/vorrelincurve_$${version}_$$(dpkg --print-architecture).deb \
-	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.zip $(DIST)/
-	cd $(DIST) && sha256sum -- *.deb *.zip >SHA256SUMS
+	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.zip \
+	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi $(DIST)/
+	cd $(DIST) && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
 
 test: build build-sanitize windows package release
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -25,9 +25,11 @@ set(VORRELIN_PACKAGE ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_NAME}_${PROJECT_VERSI
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links to, found by dpkg-shlibdeps, and a font with the Japanese
-# glyphs of its window.
+# glyphs of its window: Noto CJK, or any Japanese Gothic font a machine already has, which the
+# window, laid out in fixed places, shows as well (fonts-japanese-gothic is what IPA, VL, Takao
+# and other Gothic fonts provide).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-japanese-gothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

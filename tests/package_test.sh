@@ -1,7 +1,8 @@
 #!/bin/sh
-# The Debian package: lintian finds no error and no warning in it, its desktop entry and its
-# AppStream metadata validate, it holds exactly the files it should, and the program from it
-# opens its window.
+# The Debian package: lintian finds no error and no warning in it, its desktop entry validates
+# without so much as a hint and its AppStream metadata validates, it holds exactly the files it
+# should, it takes any Japanese Gothic font, and the program from it, with such a font alone,
+# opens its window at the size it is laid out for.
 #   package_test.sh PACKAGE.deb
 set -eu
 deb=$1
@@ -14,7 +15,8 @@ fail() {
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian"
 dpkg-deb -x "$deb" "$root"
 share="$root/usr/share"
-desktop-file-validate "$share/applications/vorrelincurve.desktop" || fail "the desktop entry"
+hints=$(desktop-file-validate "$share/applications/vorrelincurve.desktop") && [ -z "$hints" ] ||
+    fail "the desktop entry: $hints"
 appstreamcli validate --no-net --pedantic \
     "$share/metainfo/invalid.vorrelincurve.vorrelincurve.metainfo.xml" || fail "the metadata"
 
@@ -32,18 +34,21 @@ entry="$share/applications/vorrelincurve.desktop"
 [ -x "$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")" ] || fail "the entry's command is not there"
 [ -f "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$entry").png" ] ||
     fail "the entry's icon is not there"
-dpkg-deb -f "$deb" Depends | grep -q "fonts-noto-cjk" || fail "no font for the Japanese texts"
+dpkg-deb -f "$deb" Depends | grep -qF "fonts-noto-cjk | fonts-japanese-gothic" ||
+    fail "no choice of font for the Japanese texts"
 
-xvfb-run -a sh -c '
+# IPA Gothic, one of the fonts the package may take instead of Noto, is the only font in sight.
+printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>' \
+    /usr/share/fonts/opentype/ipafont-gothic "$root/font-cache" >"$root/fonts.conf"
+FONTCONFIG_FILE="$root/fonts.conf" xvfb-run -a sh -c '
     "$1" & program=$!
     for i in $(seq 100); do
-        if xdotool search --onlyvisible --name "^Vorrelin曲線\$"; then
-            kill "$program"
-            exit 0
-        fi
+        window=$(xdotool search --onlyvisible --name "^Vorrelin曲線\$") && break
         sleep 0.1
     done
+    geometry=$(xdotool getwindowgeometry "$window")
     kill "$program"
-    exit 1' sh "$root/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
-    fail "the program from the package opens no window"
-echo "package: lintian, desktop entry, metadata, files and window: ok"
+    echo "$geometry" | grep -q "Geometry: 559x482"' \
+    sh "$root/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
+    fail "the program from the package, with IPA Gothic alone, opens no window of 559 x 482"
+echo "package: lintian, desktop entry, metadata, files, font and window: ok"

@@ -1,15 +1,15 @@
 #!/bin/sh
-# The release artefacts are reproducible: a copy of the same source, in a folder of another
-# path, built later and in another time zone, packs into the same bytes as the build under
-# test.
+# The release artefacts are reproducible: the source under test, committed as it is, built from a
+# clone of the commit and from an archive git exports of it, each in a folder of another path,
+# later and in another time zone, gives every artefact the same bytes as the build under test.
 #   release_test.sh linux SOURCE_DIR PACKAGE.deb
-#   release_test.sh windows SOURCE_DIR PACKAGE.zip PROGRAM.exe
-# The copy's build makes only the program and its package. For Windows it also checks the
-# zip's members and that its texts have Windows line ends.
+#   release_test.sh windows SOURCE_DIR PROGRAM.exe PACKAGE.zip INSTALLER.msi
+# For Windows it also checks the zip's members, that its texts have Windows line ends, and that
+# README.txt begins with the UTF-8 byte order mark.
 set -eu
 kind=$1
 source=$(cd "$2" && pwd)
-package=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -19,40 +19,48 @@ fail() {
 
 # The files of the source, as git knows them, or all of them but builds where the source is not
 # a git work tree of its own.
-copy="$work/another/and/longer/path/to/the/source"
-mkdir -p "$copy"
+repository="$work/repository"
+git init -q "$repository"
 if [ "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" = "$source" ]; then
     git -C "$source" ls-files -co --exclude-standard -z |
-        (cd "$source" && xargs -0 cp --parents -t "$copy")
+        (cd "$source" && xargs -0 cp --parents -t "$repository")
 else
-    tar -C "$source" --exclude='./build*' --exclude=./dist -cf - . | tar -C "$copy" -xf -
+    tar -C "$source" --exclude='./build*' --exclude=./dist -cf - . | tar -C "$repository" -xf -
 fi
-# The same commit has the same time, though the copy has no git to tell it. The copy is built
-# where the clocks show another zone's time.
-SOURCE_DATE_EPOCH=$(cmake -DVORRELIN_SOURCE_DIR="$source" -P "$source/cmake/source_date_epoch.cmake")
-export SOURCE_DATE_EPOCH TZ=Asia/Tokyo
+git -C "$repository" add -A
+git -C "$repository" -c user.name=test -c user.email=test@test.invalid commit -qm source
+git clone -q "$repository" "$work/clone"
+mkdir -p "$work/an/archive/in/a/longer/path"
+git -C "$repository" archive HEAD | tar -C "$work/an/archive/in/a/longer/path" -xf -
+unset SOURCE_DATE_EPOCH
 
 options="-G Ninja -DCMAKE_BUILD_TYPE=Release -DVORRELIN_TESTS=OFF -DVORRELIN_BENCHMARKS=OFF"
 case "$kind" in
-linux)
-    cmake -S "$copy" -B "$copy/build" $options >/dev/null
-    cmake --build "$copy/build" -j 2 --target package >/dev/null
-    cmp "$package" "$copy/build/$(basename "$package")" || fail "the .deb differs"
-    ;;
-windows)
-    cmake -S "$copy" -B "$copy/build" $options \
-        -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/mingw-w64.cmake" >/dev/null
-    cmake --build "$copy/build" -j 2 --target zip >/dev/null
-    cmp "$4" "$copy/build/VorrelinCurve.exe" || fail "the .exe differs"
-    cmp "$package" "$copy/build/$(basename "$package")" || fail "the zip differs"
-    members=$(cmake -E tar tf "$package" | tr '\n' ' ')
+linux) targets=package ;;
+windows) targets="zip installer" options="$options -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake" ;;
+esac
+for copy in "clone Asia/Tokyo" "an/archive/in/a/longer/path America/St_Johns"; do
+    folder="$work/${copy% *}"
+    export TZ="${copy#* }"
+    cmake -S "$folder" -B "$folder/build" $options >/dev/null
+    cmake --build "$folder/build" -j 2 --target $targets >/dev/null
+    for artefact; do
+        cmp "$artefact" "$folder/build/$(basename "$artefact")" ||
+            fail "$(basename "$artefact") differs when built from ${copy% *}"
+    done
+done
+
+if [ "$kind" = windows ]; then
+    zip=$2
+    members=$(cmake -E tar tf "$zip" | tr '\n' ' ')
     [ "$members" = "LICENSE.txt README.txt VorrelinCurve.exe " ] || fail "the zip holds $members"
     mkdir "$work/unpacked"
-    (cd "$work/unpacked" && cmake -E tar xf "$package")
+    (cd "$work/unpacked" && cmake -E tar xf "$zip")
     for text in LICENSE.txt README.txt; do
         [ "$(grep -c "$(printf '\r')\$" "$work/unpacked/$text")" -eq "$(wc -l <"$work/unpacked/$text")" ] ||
             fail "$text has lines without a Windows line end"
     done
-    ;;
-esac
-echo "$kind release artefacts: the same bytes from another copy of the source"
+    [ "$(head -c 3 "$work/unpacked/README.txt")" = "$(printf '\357\273\277')" ] ||
+        fail "README.txt does not begin with the UTF-8 byte order mark"
+fi
+echo "$kind release artefacts: the same bytes from a clone and from an archive of the source"
