@@ -31,14 +31,15 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
     }
 }
 
-// Two colour cycles and a segment, handed over one by one or in runs: each segment from the
-// last one's end in the colour of the count before it, and a refresh after every 1537th
-// segment and at no other time.
+// Two colour cycles and a segment from the counter 5, handed over one by one or in runs: each
+// segment from the last one's end in the colour of the count before it, and a refresh each
+// time the counter wraps, after the segments before it, and at no other time.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
+    constexpr int kStart = 5;
     for (const bool inRuns : {false, true}) {
         Recorder recorder;
         recorder.surface.refusesNoLine = inRuns;
-        CurveState state{.CurX = 7};
+        CurveState state{.CurX = 7, .SegmentCount = kStart};
         {
             Pen pen(state, recorder.surface);
             for (int i = 0; i < 2 * kRampLength + 1; ++i) {
@@ -47,7 +48,7 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
         }
         std::size_t lines = 0;
         for (const SurfaceOp& op : recorder.ops) {
-            const double count = static_cast<double>(lines % kRampLength);
+            const double count = static_cast<double>((kStart + lines) % kRampLength);
             ASSERT_TRUE(op.kind == Kind::Refresh ? count == 0
                                                  : op.colour == PenColor(count) &&
                                                        op.x1 == 7 + lines && op.x2 == op.x1 + 1)
@@ -55,7 +56,7 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
             lines += op.kind == Kind::Line ? 1 : 0;
         }
         EXPECT_EQ(recorder.ops.size(), 2u * kRampLength + 3);
-        EXPECT_EQ(state.SegmentCount, 1);
+        EXPECT_EQ(state.SegmentCount, kStart + 1);
         EXPECT_EQ(state.CurX, 7 + 2 * kRampLength + 1);
     }
 }

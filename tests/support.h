@@ -59,10 +59,9 @@ struct Recorder {
 };
 
 // A surface that only counts lines and keeps their bounds, for drawings of millions of
-// segments: it is given every one of them.
+// segments: it refuses none and keeps every one, so it is given every one of them.
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
-    bool RefusesNoLine() const override { return false; }
     bool KeepsOnlyThePicture() const override { return false; }
     void Polyline(std::span<const Vertex> vertices) override {
         DrawingSurface::Polyline(vertices);
