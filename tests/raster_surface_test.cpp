@@ -73,15 +73,16 @@ RasterSurface DrawingArea(double ratio = 1) {
     return surface;
 }
 
-// One line, or a run of lines, in red on black: the pixels they cover. A line is a square pen
-// of DrawWidth pixels moved from end to end, both ends included; what falls outside the image
-// is cut off (the sanitizer run checks that nothing is written past it).
+// Lines, or a run of lines each from the last one's end, in red on black: the pixels they cover.
+// A line is a square pen of DrawWidth pixels moved from end to end, both ends included; what
+// falls outside the image is cut off (the sanitizer run checks that nothing is written past it).
 TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
     const struct {
         const char* what;
-        std::vector<std::array<float, 4>> lines;
+        std::vector<std::array<float, 4>> lines; // a run: the ends of lines from the first start
         Patch red;
         double ratio = 1;
+        bool run = false;
     } cases[] = {
         {"a dot", {{0, 0, 0, 0}}, {4, 9, 9, 10, 10, "##|##"}},
         {"a dot in the far corner", {{2100, 2100, 2100, 2100}}, {1, 432, 432, 432, 432, "#"}},
@@ -95,7 +96,15 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
         {"a steep step", {{0, 0, 5, 10}}, {9, 9, 9, 11, 12, "##.|###|.##|.##"}},
         {"a run of short lines",
          {{0, 0, 3, 1}, {3, 1, 6, 1}, {6, 1, 6, 9}},
-         {10, 9, 9, 11, 12, "###|###|.##|.##"}},
+         {10, 9, 9, 11, 12, "###|###|.##|.##"},
+         1,
+         true},
+        {"a run to the far edge and along it",
+         {{2080, 1000, 2090, 1000}, {0, 0, 2096, 1000}, {0, 0, 2100, 1000}, {0, 0, 2100, 1006},
+          {0, 0, 2100, 1012}},
+         {13, 428, 210, 432, 214, "#####|#####|....#|....#|....#"},
+         1,
+         true},
         {"through the image", {{-1e6f, 1000, 1e6f, 1000}}, {866, 0, 210, 432, 211, ""}},
         {"in from the left", {{-1e6f, 0, 1e6f, 2000}}, {867, 0, 210, 432, 212, ""}},
         {"in from above", {{500, -2000, 1500, 2000}}, {931, 208, 0, 312, 413, ""}},
@@ -105,9 +114,15 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
          {}}};
     for (const auto& c : cases) {
         RasterSurface surface = DrawingArea(c.ratio);
+        std::vector<Vertex> run = {{c.lines[0][0], c.lines[0][1], 0}};
         for (const auto& [x1, y1, x2, y2] : c.lines) {
-            surface.Line(x1, y1, x2, y2, kRed);
+            if (c.run) {
+                run.push_back({x2, y2, kRed});
+            } else {
+                surface.Line(x1, y1, x2, y2, kRed);
+            }
         }
+        surface.Polyline(run);
         EXPECT_EQ(PatchOf(surface, kRedPixel), c.red) << c.what;
     }
 }
