@@ -95,7 +95,7 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         std::vector<path> asked;
         std::string report;
         SavePictureAs(
-            ImageView{c.width, 2, pixels}, u8"Vorrelin曲線 次数5.png", folder,
+            ImageView{c.width, 2, pixels}, ProposedPictureName("Vorrelin曲線", 5), folder,
             [&](const path& offered) {
                 proposed = offered;
                 return c.chosen;

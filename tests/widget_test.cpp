@@ -73,6 +73,7 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrderAndEnterAndEscapePressNothing) {
     QImage faceColour = Expected("");
     faceColour.fill(QColor(0xF0, 0xF0, 0xF0));
     EXPECT_EQ(OnScreen(), faceColour);
+    EXPECT_EQ(window.childAt(460, 74), &window.TextBox("Text1")); // the field over its label
     for (const char* expected :
          {"Command1", "Text1", "Command2", "Command3", "Text2", "Picture1"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
