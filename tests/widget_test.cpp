@@ -4,6 +4,8 @@
 // shows stale pixels here as it would on a screen.
 
 #include "graphics/raster_surface.h"
+#include "platform/qt/japanese.h"
+#include "platform/qt/picture_files.h"
 #include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
 
@@ -23,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -267,6 +270,24 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
     EXPECT_EQ(OnScreen(), Expected(window.TextBox("Text1").text().toUtf8().constData()));
 }
 
+// A failed save's reason is the system's, in Japanese: Qt's own for a folder that is not there,
+// through Qt's translation, and the C library's for a file in the way of a folder.
+TEST(PictureFiles, GiveTheSystemsReasonInJapanese) {
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    RasterSurface surface(1, 1);
+    for (const std::filesystem::path& place :
+         {std::filesystem::path("/no such folder/x.png"),
+          std::filesystem::path(file.fileName().toStdString()) / "x.png"}) {
+        const std::optional<std::string> reason =
+            QtPictureFiles().WritePng(place, surface.Pixels().CompleteImage());
+        ASSERT_TRUE(reason);
+        EXPECT_TRUE(std::ranges::any_of(*reason, [](char c) {
+            return static_cast<unsigned char>(c) > 0x7F;
+        })) << *reason;
+    }
+}
+
 // The .ico and the .png files made from the XPM, decoded, hold its picture, enlarged by whole
 // pixels: the .ico's images are 16, 32, 48 and 256 pixels on a side, in that order. The squares
 // stand on a transparent ground.
@@ -302,6 +323,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     qputenv("QT_SCREEN_SCALE_FACTORS", "A=1;B=2");
     QApplication application(argc, argv);
+    QTranslator japanese;
+    if (!vorrelin::SpeakJapanese(japanese)) {
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
