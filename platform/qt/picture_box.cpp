@@ -61,6 +61,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 // screen reader names it; one opened by the mouse starts on none.
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     if (actions().isEmpty()) {
+        QFrame::contextMenuEvent(event);
         return;
     }
     QMenu menu(this);

@@ -98,8 +98,11 @@ void PictureBox::Paint() {
 // never on it.
 void PictureBox::PaintEdge(WPARAM region) {
     DefWindowProcW(Handle(), WM_NCPAINT, region, 0);
+    if (GetFocus() != Handle()) {
+        return;
+    }
     const WindowDc dc(Handle());
-    if (GetFocus() != Handle() || !dc.Get()) {
+    if (!dc.Get()) {
         return;
     }
     RECT outer;
