@@ -271,7 +271,7 @@ TEST_F(WindowTest, AutoRunAnimatesOnTheTimerUntilStopped) {
 }
 
 // A failed save's reason is the system's, in Japanese: Qt's own for a folder that is not there,
-// through Qt's translation, and the C library's for a file in the way of a folder.
+// which its translation gives, and the C library's for a file in the way of a folder.
 TEST(PictureFiles, GiveTheSystemsReasonInJapanese) {
     QTemporaryFile file;
     ASSERT_TRUE(file.open());

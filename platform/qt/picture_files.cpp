@@ -1,6 +1,5 @@
 #include "platform/qt/picture_files.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -20,14 +19,6 @@ QString FromPath(const std::filesystem::path& path) {
     return FromUtf8(PathText(path));
 }
 
-// The system's reason for a file's failure. Qt gives the commonest reasons (a full disk, a
-// refused permission) in English, whatever its translation holds for them; the others come from
-// the C library, in the language of its messages.
-std::string Reason(const QFile& file) {
-    return QCoreApplication::translate("QIODevice", file.errorString().toUtf8().constData())
-        .toStdString();
-}
-
 } // namespace
 
 // The file is opened here rather than by the writer, whose own reason for a file it cannot open
@@ -36,7 +27,7 @@ std::optional<std::string> QtPictureFiles::WritePng(const std::filesystem::path&
                                                     const ImageView& picture) {
     QFile file(FromPath(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        return Reason(file);
+        return file.errorString().toStdString();
     }
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, picture.BytesPerLine(), QImage::Format_RGB32);
@@ -45,7 +36,7 @@ std::optional<std::string> QtPictureFiles::WritePng(const std::filesystem::path&
         return writer.errorString().toStdString();
     }
     if (!file.flush() || fsync(file.handle()) != 0) {
-        return Reason(file);
+        return file.errorString().toStdString();
     }
     return {};
 }
