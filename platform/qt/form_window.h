@@ -20,9 +20,8 @@ namespace vorrelin {
 // at its place in twips at the standard density, which Qt scales on dense screens, in the
 // description's tab order, with no default or cancel button (Return and Enter press the button
 // with the focus, as Space does), each label tied to the control it names, and its timers. Its
-// buttons raise Click and its timers Timer; every event runs through
-// the window's dispatch, one at a time, and a run-time error is reported in a message box,
-// after which the program goes on.
+// buttons raise Click and its timers Timer; every event runs through the window's dispatch, one
+// at a time, and a run-time error is reported in a message box, after which the program goes on.
 class FormWindow : public QWidget {
     Q_OBJECT
 
