@@ -98,11 +98,10 @@ $trace --summary --png "$work/expected.png" 3 >/dev/null
 same_picture "$work/shown.png" "$work/expected.png" || fail "the picture is not order 3's"
 # The drawing area's frame shows that it takes the focus; the picture in it stays as it is.
 frame() { import -window "$window" -crop 437x437+8+8 +repage "$1"; }
+frame_changed() { frame "$work/focused.png" && ! same_picture "$work/focused.png" "$1"; }
 frame "$work/unfocused.png"
 click 200 200
-sleep 0.5
-frame "$work/focused.png"
-! same_picture "$work/focused.png" "$work/unfocused.png" || fail "the frame does not show the focus"
+wait_for 5 frame_changed "$work/unfocused.png" || fail "the frame does not show the focus"
 picture "$work/inside.png"
 same_picture "$work/inside.png" "$work/shown.png" || fail "the focus changed the picture"
 
@@ -148,13 +147,20 @@ wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png
 xclip -o -selection clipboard -t image/png >"$work/copied.png"
 same_picture "$work/copied.png" "$work/shown.png" || fail "the copied picture is not the one shown"
 # Ctrl+C does the same while the drawing area has the focus, and so does Return on the menu that
-# Shift+F10 opens, which starts on its first command.
-for keys in ctrl+c "shift+F10 Return"; do
+# Shift+F10 opens, once it shows (one window more on screen), for it starts on its first command.
+windows_shown() { xdotool search --onlyvisible --name '' | wc -l; }
+more_windows_than() { [ "$(windows_shown)" -gt "$1" ]; }
+for keys in ctrl+c shift+F10; do
     printf x | xclip -i -selection clipboard
     click 200 200
-    xdotool key --clearmodifiers --delay 1000 $keys
+    shown=$(windows_shown)
+    xdotool key --clearmodifiers "$keys"
+    if [ "$keys" = shift+F10 ]; then
+        wait_for 10 more_windows_than "$shown" || fail "Shift+F10 opened no menu"
+        xdotool key --clearmodifiers Return
+    fi
     wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
-        fail "$keys on the drawing area copied nothing"
+        fail "$keys (and Return) on the drawing area copied nothing"
 done
 
 # The menu, and Ctrl+S, save it where the user says, with .png added; a folder that cannot be
