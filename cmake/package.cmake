@@ -27,9 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links to, found by dpkg-shlibdeps, and a font with the Japanese
 # glyphs of its window: Noto CJK, or any Japanese Gothic font a machine already has, which the
 # window, laid out in fixed places, shows as well (fonts-japanese-gothic is what IPA, VL, Takao
-# and other Gothic fonts provide).
+# and other Gothic fonts provide); Qt's Japanese translation, which its dialogs speak.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-japanese-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-japanese-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

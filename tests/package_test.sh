@@ -34,8 +34,10 @@ entry="$share/applications/vorrelincurve.desktop"
 [ -x "$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")" ] || fail "the entry's command is not there"
 [ -f "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$entry").png" ] ||
     fail "the entry's icon is not there"
-dpkg-deb -f "$deb" Depends | grep -qF "fonts-noto-cjk | fonts-japanese-gothic" ||
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$depends" | grep -qF "fonts-noto-cjk | fonts-japanese-gothic" ||
     fail "no choice of font for the Japanese texts"
+echo "$depends" | grep -qF "qt6-translations-l10n" || fail "no Japanese for Qt's own dialogs"
 
 # IPA Gothic, one of the fonts the package may take instead of Noto, is the only font in sight.
 printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>' \

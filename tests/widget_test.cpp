@@ -4,6 +4,7 @@
 // shows stale pixels here as it would on a screen.
 
 #include "graphics/raster_surface.h"
+#include "platform/qt/japanese.h"
 #include "platform/qt/png_files.h"
 #include "ui/headless_form.h"
 #include "ui/qt/form1_window.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -185,6 +187,18 @@ TEST(PngFiles, SavingOverAFileKeepsWhatTheUserHad) {
     umask(mask);
 }
 
+// A failed save's reason is the system's, in Japanese, as Qt's translation sets the language
+// of the C library's messages.
+TEST(PngFiles, GiveTheSystemsReasonInJapanese) {
+    RasterSurface surface(1, 1);
+    const std::optional<std::string> reason =
+        QtPngFiles().WritePng("/no such folder/x.png", surface.Pixels().CompleteImage());
+    ASSERT_TRUE(reason);
+    EXPECT_TRUE(std::ranges::any_of(
+        *reason, [](char c) { return static_cast<unsigned char>(c) > 0x7F; }))
+        << *reason;
+}
+
 } // namespace
 } // namespace vorrelin
 
@@ -202,6 +216,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     qputenv("QT_SCREEN_SCALE_FACTORS", "A=1;B=2");
     QApplication application(argc, argv);
+    QTranslator japanese;
+    if (!vorrelin::SpeakJapanese(japanese)) {
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 // The Win32 window layer under Wine: text at the API, the window at another density, painting
-// after a refresh, and the owners of windows.
+// after a refresh, what a screen reader reads, and the owners of windows.
 
 #include "graphics/raster_surface.h"
 #include "platform/win32/handles.h"
@@ -15,6 +15,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <oleacc.h>
 #include <optional>
 #include <shlwapi.h>
 #include <string>
@@ -150,6 +151,57 @@ TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
     const std::span<const Pixel> pixels = expected.Pixels().CompleteImage().pixels;
     EXPECT_EQ(OnScreen(window.Window().Picture("Picture1").Handle(), 433),
               std::vector<Pixel>(pixels.begin(), pixels.end()));
+}
+
+// What a screen reader reads through MSAA: the system's proxy names each field by the label
+// before it; the drawing area is a picture, each new description of it is announced, and its
+// default action, copying, runs.
+TEST_F(WindowTest, ScreenReadersReadTheFieldsAndTheDrawingArea) {
+    const ComApartment com;
+    static std::vector<HWND> announced;
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG, DWORD, DWORD) {
+            announced.push_back(object == OBJID_CLIENT ? source : nullptr);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto object = [](HWND control) {
+        Microsoft::WRL::ComPtr<IAccessible> found;
+        AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_PPV_ARGS(&found));
+        return found;
+    };
+    const auto read = [&](std::string_view control, auto property) {
+        BSTR text = nullptr;
+        const auto found = object(window.Window().Control(control));
+        if (!found || FAILED((found.Get()->*property)(self, &text)) || !text) {
+            return std::wstring(L"(none)");
+        }
+        std::wstring result(text);
+        SysFreeString(text);
+        return result;
+    };
+    EXPECT_EQ(read("Text1", &IAccessible::get_accName), L"次数");
+    EXPECT_EQ(read("Text2", &IAccessible::get_accName), L"タイマー間隔");
+    const HWND picture = window.Window().Control("Picture1");
+    for (int i = 0; i < 2; ++i) { // the second drawing describes the picture as the first did
+        window.Window().Raise("Command1", Event::Click);
+        Pump();
+    }
+    EXPECT_EQ(announced, std::vector<HWND>{picture});
+    EXPECT_EQ(read("Picture1", &IAccessible::get_accDescription), L"次数 5 のVorrelin曲線");
+    VARIANT role{};
+    ASSERT_TRUE(object(picture));
+    object(picture)->get_accRole(self, &role);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_GRAPHIC);
+    EXPECT_EQ(read("Picture1", &IAccessible::get_accDefaultAction), L"画像をコピー");
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    EXPECT_EQ(object(picture)->accDoDefaultAction(self), S_OK);
+    Pump();
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+    UnhookWinEvent(hook);
 }
 
 // A window's owner takes the object out of the window before destroying it, so the window

@@ -12,8 +12,8 @@ fail() {
 }
 dump=$(x86_64-w64-mingw32-objdump -p "$exe")
 dlls=$(echo "$dump" | sed -n 's/^\tDLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
-[ "$dlls" = "COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL SHELL32.DLL USER32.DLL " ] ||
-    fail "imports $dlls"
+system="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL OLEAUT32.DLL"
+[ "$dlls" = "$system SHELL32.DLL USER32.DLL " ] || fail "imports $dlls"
 # Resource types 3 icon, 14 icon group, 16 version, 24 manifest; every one in Japanese.
 types=$(echo "$dump" | sed -n 's/^[0-9a-f]\{3\}   Entry: ID: //p' | cut -d, -f1 | tr '\n' ' ')
 [ "$types" = "0x000003 0x00000e 0x000010 0x000018 " ] || fail "resource types $types"

@@ -15,6 +15,10 @@ struct MenuCommand {
     char key;              // 'A' to 'Z'
     Reach reach;
     std::function<void()> run;
+
+    // The text as a screen reader names the command: without the access key, nor the "..."
+    // after it that says the command asks for more before it runs.
+    std::string_view SpokenText() const { return text.substr(0, text.find("(&")); }
 };
 
 } // namespace vorrelin

@@ -4,6 +4,7 @@
 #include "window/layout.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <algorithm>
@@ -24,6 +25,21 @@ QRect Geometry(const ControlDescription& control) {
     const Rect place = PlaceOf(control, kStandardDpi);
     return {place.left, place.top, place.width, place.height};
 }
+
+// A command button that Return and Enter press, as Space does, though it is no default button.
+class FormButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 } // namespace
 
@@ -52,7 +68,7 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, QW
             break;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(text, this);
+            auto* button = new FormButton(text, this);
             button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this,
                     [this, name = control.name] { Raise(name, Event::Click); });
@@ -121,13 +137,14 @@ void FormWindow::Raise(std::string_view control, Event event) {
     dispatcher_.Dispatch([&] { handler_(control, event); });
 }
 
-// The commands' actions make the control's menu; a command's key works while the control has
-// the focus, or anywhere in the window.
-void FormWindow::AddMenu(std::string_view control, std::vector<MenuCommand> commands) {
-    QWidget& target = Control(control);
-    target.setContextMenuPolicy(Qt::ActionsContextMenu);
+// The commands' actions make the drawing area's menu, and are what a screen reader offers of it,
+// by their spoken texts; a command's key works while the area has the focus, or anywhere in the
+// window.
+void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> commands) {
+    PictureBox& target = Picture(picture);
     for (MenuCommand& command : commands) {
         auto* action = new QAction(FromUtf8(command.text), &target);
+        action->setIconText(FromUtf8(command.SpokenText()));
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(command.key)));
         action->setShortcutContext(
             command.reach == MenuCommand::Reach::Window ? Qt::WindowShortcut : Qt::WidgetShortcut);

@@ -18,10 +18,10 @@ namespace vorrelin {
 
 // A top-level window built from its description, as a forms runtime builds one: each control
 // at its place in twips at the standard density, which Qt scales on dense screens, in the
-// description's tab order, with no default or cancel button, each label tied to the control it
-// names, and its timers. Its buttons raise Click and its timers Timer; every event runs through
-// the window's dispatch, one at a time, and a run-time error is reported in a message box,
-// after which the program goes on.
+// description's tab order, with no default or cancel button (Return and Enter press the button
+// with the focus, as Space does), each label tied to the control it names, and its timers. Its
+// buttons raise Click and its timers Timer; every event runs through the window's dispatch, one
+// at a time, and a run-time error is reported in a message box, after which the program goes on.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -38,8 +38,8 @@ public:
 
     // Raises an event: the handler runs with it, through the dispatch.
     void Raise(std::string_view control, Event event);
-    // Gives a control a menu of commands, and their keys.
-    void AddMenu(std::string_view control, std::vector<MenuCommand> commands);
+    // Gives a drawing area a menu of commands, and their keys.
+    void AddMenu(std::string_view picture, std::vector<MenuCommand> commands);
     // Tells the user of a failure, in a message box over the window.
     void ShowReport(const ErrorReport& report);
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
@@ -56,6 +57,21 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     QFrame::keyPressEvent(event);
 }
 
+// A menu opened from the keyboard starts on its first command, so that Return runs it and a
+// screen reader names it; one opened by the mouse starts on none.
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (actions().isEmpty()) {
+        QFrame::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addActions(actions());
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        menu.setActiveAction(actions().front());
+    }
+    menu.exec(event->globalPos());
+}
+
 // A window moved to a screen of another density is repainted whole, and its first paint there
 // gives the image that screen's resolution.
 void PictureBox::FollowDensity() {
@@ -66,10 +82,18 @@ void PictureBox::FollowDensity() {
 }
 
 // The image is wrapped afresh for every paint, so that no view outlives the buffer it shows.
+// While the area has the focus, its frame is drawn in the highlight colour: the focus shows
+// around the picture, never on it. Qt repaints the area whenever it takes or loses the focus.
 void PictureBox::paintEvent(QPaintEvent* event) {
     FollowDensity();
     QFrame::paintEvent(event);
     const QRect area = contentsRect();
+    QPainter painter(this);
+    if (hasFocus()) {
+        for (const QRect& part : QRegion(frameRect()).subtracted(area)) {
+            painter.fillRect(part, palette().color(QPalette::Highlight));
+        }
+    }
     const QRect target = event->rect() & area;
     if (target.isEmpty()) {
         return;
@@ -79,7 +103,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     image.setDevicePixelRatio(ratio);
     const QRectF source(QPointF(target.topLeft() - area.topLeft()) * ratio,
                         QSizeF(target.size()) * ratio);
-    QPainter painter(this);
     painter.drawImage(QRectF(target), image, source);
 }
 

@@ -12,8 +12,9 @@ namespace vorrelin {
 // the picture survives covering, uncovering and resizing, and painting copies nothing but the
 // part of the image the window system asks for. The image has the device resolution of the
 // screen the window is on, and follows the window to a screen of another density; lines stay
-// DrawWidth logical pixels wide. A screen reader is told it is a picture. Its menu is that of
-// the actions added to it, shown by a right click, the menu key or Shift+F10.
+// DrawWidth logical pixels wide. Its frame shows when it has the focus. A screen reader is told
+// it is a picture. Its menu is that of the actions added to it, shown by a right click, the menu
+// key or Shift+F10; a screen reader offers the same actions.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Present();

@@ -14,12 +14,8 @@ public:
     Annotations();
 
     void Name(HWND control, std::string_view name);
-    void Description(HWND control, std::string_view description);
-    void Role(HWND control, long role);
 
 private:
-    void Text(HWND control, MSAAPROPID property, std::string_view text);
-
     Microsoft::WRL::ComPtr<IAccPropServices> service_;
 };
 

@@ -63,19 +63,27 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, HI
     for (std::size_t i = 0; i < description.controls.size(); ++i) {
         controls_.push_back(CreateControl(i, instance));
     }
-    // Children stack in the order they were made, which is also the order Tab visits them in;
-    // sending the labels to the bottom leaves that order as it is.
+    // Children stack in the order they were made, which is also the order Tab visits them in,
+    // passing labels over wherever they lie. A label that names a field goes just before it,
+    // where the system's proxy for an edit looks for its name; the others go to the bottom. To
+    // the eye and the mouse every label still lies underneath (ClipLabels).
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (LiesUnderneath(description.controls[i].kind)) {
-            SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const ControlDescription& control = description.controls[i];
+        if (!LiesUnderneath(control.kind)) {
+            continue;
         }
+        HWND after = HWND_BOTTOM;
+        if (!control.labels.empty()) {
+            const HWND above = GetWindow(Control(control.labels), GW_HWNDPREV);
+            after = above ? above : HWND_TOP;
+        }
+        SetWindowPos(controls_[i], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (std::size_t i = 0; i < description.timers.size(); ++i) {
         timers_.push_back(std::make_unique<Win32Timer>(Handle(), kTimerIds.Id(i)));
     }
-    // A label comes after its field in the tab order and lies under it, where a screen reader
-    // does not look for a field's name, so the name is given to the field itself.
+    // The field is named by its label for screen readers that read annotations, as Windows' own
+    // do, as well as for those that take an edit's name from the label before it.
     for (const ControlDescription& control : description.controls) {
         if (!control.labels.empty()) {
             annotations_.Name(Control(control.labels), control.text);
@@ -120,6 +128,13 @@ HWND FormWindow::CreateControl(std::size_t index, HINSTANCE instance) {
     return made;
 }
 
+bool FormWindow::IsButton(HWND window) const {
+    const auto found = std::ranges::find(controls_, window);
+    return found != controls_.end() &&
+           description_.controls[static_cast<std::size_t>(found - controls_.begin())].kind ==
+               ControlKind::CommandButton;
+}
+
 HWND FormWindow::Control(std::string_view name) const {
     return controls_[IndexOf(description_, name)];
 }
@@ -156,11 +171,12 @@ void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> comm
         };
         const auto key = static_cast<wchar_t>(command.key);
         std::wstring text = Widen(command.text) + L"\tCtrl+" + key;
+        std::wstring name = Widen(command.SpokenText());
         if (command.reach == MenuCommand::Reach::Window) {
             commands_.Add(key, run);
-            items.push_back({std::move(text), 0, std::move(run)});
+            items.push_back({std::move(text), std::move(name), 0, std::move(run)});
         } else {
-            items.push_back({std::move(text), key, std::move(run)});
+            items.push_back({std::move(text), std::move(name), key, std::move(run)});
         }
     }
     Picture(picture).SetMenu(std::move(items));
@@ -168,10 +184,7 @@ void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> comm
 
 void FormWindow::DescribePicture(std::string_view picture, std::string_view name,
                                  std::string_view description) {
-    const HWND box = Control(picture);
-    SetWindowTextW(box, Widen(name).c_str()); // what a screen reader calls a window by
-    annotations_.Description(box, description);
-    annotations_.Role(box, ROLE_SYSTEM_GRAPHIC);
+    Picture(picture).Describe(name, description);
 }
 
 // The window whose client area is the description's at `dpi`.
@@ -199,6 +212,35 @@ void FormWindow::Layout() {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     }
+    ClipLabels();
+}
+
+// Each label's region leaves out every control that does not lie underneath, so a label above
+// its field in the window order neither paints over it nor hides it from the mouse. The system
+// owns a region once it is the window's.
+void FormWindow::ClipLabels() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (!LiesUnderneath(description_.controls[i].kind)) {
+            continue;
+        }
+        RECT label;
+        GetWindowRect(controls_[i], &label);
+        GdiObject<HRGN> region(
+            CreateRectRgn(0, 0, label.right - label.left, label.bottom - label.top));
+        for (std::size_t j = 0; j < controls_.size() && region; ++j) {
+            RECT other;
+            if (LiesUnderneath(description_.controls[j].kind) ||
+                !GetWindowRect(controls_[j], &other)) {
+                continue;
+            }
+            OffsetRect(&other, -label.left, -label.top);
+            const GdiObject<HRGN> cut(CreateRectRgnIndirect(&other));
+            CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
+        }
+        if (region && SetWindowRgn(controls_[i], region.Get(), TRUE)) {
+            region.Release();
+        }
+    }
 }
 
 void FormWindow::RepaintPictures() {
@@ -222,10 +264,14 @@ void FormWindow::Show(int showCommand) {
     SetFocus(focus_);
 }
 
-// No button is the default or the cancel button: Enter and Escape press nothing.
+// No button is the default or the cancel button: Escape presses nothing, nor does Enter in a
+// field; Enter presses the button with the focus, as Space does.
 bool FormWindow::Translate(MSG& message) {
     if (message.message == WM_KEYDOWN &&
         (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        if (message.wParam == VK_RETURN && IsButton(message.hwnd)) {
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        }
         return true;
     }
     return Handle() &&

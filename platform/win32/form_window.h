@@ -21,12 +21,13 @@ namespace vorrelin::win32 {
 // A top-level window built from its description, as a forms runtime builds one: BUTTON,
 // one-line EDIT and STATIC controls and drawing areas, each at its place in twips converted at
 // the monitor's density and in the system's message font at that density, both followed when
-// the window moves to a monitor of another density; Tab in the description's order, Enter and
-// Escape pressing nothing; and its timers. A screen reader names each field by the label that
-// names it. Its buttons and timers raise their events; every event runs through the window's
-// dispatch, one at a time, and a run-time error is reported in a message box, after which the
-// program goes on. Closing the window ends the thread's message loop. The thread has joined
-// COM before it makes the window, for the system's dialogs, codecs and annotations.
+// the window moves to a monitor of another density; Tab in the description's order, Enter
+// pressing the button with the focus, as Space does, and nothing in a field, Escape nothing; and
+// its timers. A screen reader names each field by the label that names it. Its buttons and timers
+// raise their events; every event runs through the window's dispatch, one at a time, and a run-time
+// error is reported in a message box, after which the program goes on. Closing the window ends the
+// thread's message loop. The thread has joined COM before it makes the window, for the system's
+// dialogs, codecs and annotations.
 class FormWindow {
 public:
     // Runs the window's code for an event of a control, of the window or of a timer, by name.
@@ -74,6 +75,8 @@ private:
     HWND CreateControl(std::size_t index, HINSTANCE instance);
     SIZE WindowSize(UINT dpi) const;
     void Layout();
+    void ClipLabels();
+    bool IsButton(HWND window) const;
     void RepaintPictures();
 
     const WindowDescription& description_;

@@ -70,6 +70,8 @@ public:
 
     Handle Get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
+    // Hands the object to the system, which deletes it from then on.
+    Handle Release() { return std::exchange(object_, nullptr); }
 
 private:
     Handle object_;
@@ -91,6 +93,26 @@ public:
 
 private:
     HMENU menu_;
+};
+
+// The device context of a whole window, its frame included, released with its owner. Null if
+// the system has none to give.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // A paint of a window, from BeginPaint to EndPaint. The device context is null if the system

@@ -1,6 +1,8 @@
 #include "platform/win32/picture_box.h"
 
+#include "platform/win32/accessible_picture.h"
 #include "platform/win32/error.h"
+#include "platform/win32/text.h"
 #include "platform/win32/window_object.h"
 #include "window/layout.h"
 
@@ -92,12 +94,36 @@ void PictureBox::Paint() {
     }
 }
 
-// At the mouse, or under the box's top-left corner for a menu asked for from the keyboard.
+// While the box has the focus, its edge is drawn in the highlight colour, round the picture and
+// never on it.
+void PictureBox::PaintEdge(WPARAM region) {
+    DefWindowProcW(Handle(), WM_NCPAINT, region, 0);
+    if (GetFocus() != Handle()) {
+        return;
+    }
+    const WindowDc dc(Handle());
+    if (!dc.Get()) {
+        return;
+    }
+    RECT outer;
+    GetWindowRect(Handle(), &outer);
+    RECT inner;
+    GetClientRect(Handle(), &inner);
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&inner), 2);
+    OffsetRect(&inner, -outer.left, -outer.top);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    ExcludeClipRect(dc.Get(), inner.left, inner.top, inner.right, inner.bottom);
+    FillRect(dc.Get(), &outer, GetSysColorBrush(COLOR_HIGHLIGHT));
+}
+
+// At the mouse, or under the box's top-left corner for a menu asked for from the keyboard, which
+// starts on its first item: the Down key, waiting in the queue, selects it once the menu runs.
 void PictureBox::ShowMenu(LPARAM at) {
     POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     if (at == -1) {
         point = {0, 0};
         ClientToScreen(Handle(), &point);
+        PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
     }
     const OwnedMenu menu(CreatePopupMenu());
     if (!menu.Get()) {
@@ -111,6 +137,21 @@ void PictureBox::ShowMenu(LPARAM at) {
         menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, Handle(), nullptr));
     if (chosen > 0 && chosen <= menu_.size()) {
         menu_[chosen - 1].run();
+    }
+}
+
+void PictureBox::RunDefaultAction() {
+    if (!menu_.empty()) {
+        menu_.front().run();
+    }
+}
+
+void PictureBox::Describe(std::string_view name, std::string_view description) {
+    SetWindowTextW(Handle(), Widen(name).c_str()); // what a screen reader calls a window by
+    std::wstring text = Widen(description);
+    if (text != description_) {
+        description_ = std::move(text);
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
     }
 }
 
@@ -137,6 +178,18 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
             return 0;
         case WM_ERASEBKGND:
             return 1; // the paint covers every pixel
+        case WM_NCPAINT:
+            box->PaintEdge(wParam);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return 0;
+        case WM_GETOBJECT:
+            return AccessiblePicture(window, wParam, lParam);
+        case kRunDefaultAction:
+            box->RunDefaultAction();
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             SetFocus(window);

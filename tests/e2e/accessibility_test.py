@@ -1,7 +1,9 @@
 """What a screen reader is told of the window, read through AT-SPI as screen readers read it:
 the window is a frame named by its caption; each text field is named by its label and labelled
 by it; the drawing area is a picture with a name and a description of what it shows, which
-follows the drawing. Run by accessibility_test.sh on a session with the accessibility bus."""
+follows the drawing, and with the commands of its menu as its actions; the save dialog that one
+of them opens speaks Japanese. Run by accessibility_test.sh on a session with the accessibility
+bus."""
 
 import sys
 import time
@@ -25,12 +27,15 @@ def application(name):
 
 
 def find(root, role, name=None):
+    """The object of a role and name under root, once it is there."""
     def matches(node):
         return node.getRoleName() == role and (name is None or node.name == name)
-    found = pyatspi.findDescendant(root, matches)
-    if found is None:
-        fail(f"no {role} named {name!r}")
-    return found
+    for _ in range(50):
+        found = pyatspi.findDescendant(root, matches)
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    fail(f"no {role} named {name!r}")
 
 
 def labelled_by(node):
@@ -43,7 +48,8 @@ def check(what, actual, expected):
         fail(f"{what} is {actual!r}, not {expected!r}")
 
 
-window = find(application("VorrelinCurve"), "frame", "Vorrelin曲線")
+program = application("VorrelinCurve")
+window = find(program, "frame", "Vorrelin曲線")
 for label in ["次数", "タイマー間隔"]:
     check(f"the field labelled {label}", labelled_by(find(window, "text", label)), [label])
 picture = find(window, "image", "描画領域")
@@ -54,4 +60,12 @@ for _ in range(50):
         break
     time.sleep(0.1)
 check("the drawing area's description", picture.description, "次数 5 のVorrelin曲線")
-print("accessibility: the window, its fields and its drawing area are named and described")
+actions = picture.queryAction()
+check("the drawing area's actions", [actions.getName(i) for i in range(actions.nActions)],
+      ["画像をコピー", "画像を保存"])
+actions.doAction(1)
+dialog = find(program, "dialog", "画像を保存")
+find(dialog, "push button", "保存(S)")  # Qt names a button by its text, access key and all
+find(dialog, "push button", "キャンセル").queryAction().doAction(0)
+print("accessibility: the window, its fields and its drawing area are named and described,"
+      " and the area's actions open a Japanese save dialog")

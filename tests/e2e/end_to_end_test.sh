@@ -4,13 +4,14 @@
 #   end_to_end_test.sh PROGRAM TRACE_TOOL
 # where PROGRAM and TRACE_TOOL are commands: for Windows, Wine's loader and the .exe.
 # It proves the wiring: the window opens with its caption, a 559 × 482 client area and the
-# texts "5" and "500"; an order typed and "描画" clicked puts exactly the trace tool's picture
-# of that order on screen; the drawing area's menu copies it, as PNG, and Ctrl+S saves it
-# through the save dialog, or reports a place that cannot be written; order 14 brings up the
-# error report, which Enter dismisses, and the program and its picture stay; "自動実行"
-# changes the picture on the timer. The Windows
-# program, which has no widget tests, is also checked for what those prove of the Qt one:
-# Enter and Escape press nothing, and "停止" stops the timer with the last order on screen.
+# texts "5" and "500"; an order typed and Return on "描画" put exactly the trace tool's picture
+# of that order on screen; the drawing area's frame, not its picture, shows the focus; the
+# area's menu, from the mouse or from Shift+F10 and Return, copies the picture, as PNG, and
+# Ctrl+S saves it through the save dialog, or reports a place that cannot be written; order 14
+# brings up the error report, which Enter dismisses, and the program and its picture stay;
+# "自動実行" changes the picture on the timer. The Windows program, which has no widget tests,
+# is also checked for what those prove of the Qt one: Enter in a field and Escape press
+# nothing, and "停止" stops the timer with the last order on screen.
 set -eu
 program=$1
 trace=$2
@@ -88,12 +89,21 @@ field=$(convert "$work/window.png" -format '%[hex:p{470,75}]' info:)
 [ "$(field_text 476 81)" = "5" ] || fail "the order field does not start with 5"
 [ "$(field_text 480 161)" = "500" ] || fail "the interval field does not start with 500"
 
+# Return presses "描画", the button before the order field in tab order.
 type_into 476 81 3
-click 476 36
+xdotool key --clearmodifiers shift+Tab Return
 sleep 1
 picture "$work/shown.png"
 $trace --summary --png "$work/expected.png" 3 >/dev/null
 same_picture "$work/shown.png" "$work/expected.png" || fail "the picture is not order 3's"
+# The drawing area's frame shows that it takes the focus; the picture in it stays as it is.
+frame() { import -window "$window" -crop 437x437+8+8 +repage "$1"; }
+frame_changed() { frame "$work/focused.png" && ! same_picture "$work/focused.png" "$1"; }
+frame "$work/unfocused.png"
+click 200 200
+wait_for 5 frame_changed "$work/unfocused.png" || fail "the frame does not show the focus"
+picture "$work/inside.png"
+same_picture "$work/inside.png" "$work/shown.png" || fail "the focus changed the picture"
 
 case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
 # A path as the program's save dialog takes it: Wine sees the file system as drive Z:.
@@ -136,12 +146,22 @@ wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png
     fail "the clipboard offers no PNG"
 xclip -o -selection clipboard -t image/png >"$work/copied.png"
 same_picture "$work/copied.png" "$work/shown.png" || fail "the copied picture is not the one shown"
-# Ctrl+C does the same while the drawing area has the focus.
-printf x | xclip -i -selection clipboard
-click 200 200
-xdotool key --clearmodifiers ctrl+c
-wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
-    fail "Ctrl+C on the drawing area copied nothing"
+# Ctrl+C does the same while the drawing area has the focus, and so does Return on the menu that
+# Shift+F10 opens, once it shows (one window more on screen), for it starts on its first command.
+windows_shown() { xdotool search --onlyvisible --name '' | wc -l; }
+more_windows_than() { [ "$(windows_shown)" -gt "$1" ]; }
+for keys in ctrl+c shift+F10; do
+    printf x | xclip -i -selection clipboard
+    click 200 200
+    shown=$(windows_shown)
+    xdotool key --clearmodifiers "$keys"
+    if [ "$keys" = shift+F10 ]; then
+        wait_for 10 more_windows_than "$shown" || fail "Shift+F10 opened no menu"
+        xdotool key --clearmodifiers Return
+    fi
+    wait_for 10 sh -c "xclip -o -selection clipboard -t TARGETS | grep -qx image/png" ||
+        fail "$keys (and Return) on the drawing area copied nothing"
+done
 
 # The menu, and Ctrl+S, save it where the user says, with .png added; a folder that cannot be
 # written is reported, and the program and its picture stay.
@@ -161,11 +181,11 @@ dismiss_report "of the error at order 14"
 picture "$work/after.png"
 same_picture "$work/after.png" "$work/expected.png" || fail "order 14 changed the picture"
 
-# Enter and Escape press nothing, in a field or on a button with the focus (Tab from the order
-# field goes to "自動実行"), and close nothing.
+# Enter in a field, and Escape there or on a button with the focus (Tab from the order field
+# goes to "自動実行"), press nothing and close nothing.
 if $windows; then
     type_into 476 81 4
-    xdotool key --clearmodifiers Return Escape Tab Return Escape
+    xdotool key --clearmodifiers Return Escape Tab Escape
     sleep 1
     picture "$work/keys.png"
     same_picture "$work/keys.png" "$work/expected.png" || fail "Enter or Escape pressed a button"

@@ -1,5 +1,6 @@
 // VorrelinCurve: creates the window and shows it. The program reads no arguments of its own.
 
+#include "platform/qt/japanese.h"
 #include "runtime/dispatcher.h"
 #include "runtime/program.h"
 #include "ui/qt/form1_window.h"
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(VORRELIN_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QTranslator japanese;
+    vorrelin::SpeakJapanese(japanese);
 
     std::unique_ptr<vorrelin::Form1Window> window;
     try {
