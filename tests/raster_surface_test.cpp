@@ -7,7 +7,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,41 +19,28 @@ constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// The pixels of one colour: how many, the rectangle around them and, in a rectangle of a few
-// pixels, their shape: a row of # for a pixel and . for none, per line of pixels, top down.
-struct Patch {
-    int count = 0;
-    int left = 0, top = 0, right = -1, bottom = -1;
-    std::string shape;
-    bool operator==(const Patch&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Patch& p) {
-    return out << p.count << " in " << p.left << "," << p.top << ".." << p.right << "," << p.bottom
-               << " " << p.shape;
-}
-
-Patch PatchOf(RasterSurface& surface, Pixel pixel) {
+// The pixels of one colour: how many, the rectangle round them, and, in a rectangle of a few
+// pixels, their shape, a # for a pixel and a . for none, line by line; "" for none.
+std::string PatchOf(RasterSurface& surface, Pixel pixel) {
     const ImageView image = surface.Pixels().CompleteImage();
-    Patch patch{0, image.width, image.height, -1, -1, ""};
+    int count = 0, left = image.width, top = image.height, right = -1, bottom = -1;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             if (image.At(x, y) == pixel) {
-                patch = {patch.count + 1,           std::min(patch.left, x),
-                         std::min(patch.top, y),    std::max(patch.right, x),
-                         std::max(patch.bottom, y), ""};
+                ++count;
+                left = std::min(left, x), top = std::min(top, y);
+                right = std::max(right, x), bottom = std::max(bottom, y);
             }
         }
     }
-    if (patch.count == 0) {
-        return {};
-    }
-    const bool few = patch.right - patch.left < 8 && patch.bottom - patch.top < 8;
-    for (int y = patch.top; few && y <= patch.bottom; ++y) {
-        for (int x = patch.left; x <= patch.right; ++x) {
-            patch.shape += image.At(x, y) == pixel ? '#' : '.';
+    std::string patch = count == 0 ? "" : std::to_string(count) + " in " + std::to_string(left) +
+                                              "," + std::to_string(top) + ".." +
+                                              std::to_string(right) + "," + std::to_string(bottom);
+    for (int y = top; count > 0 && right - left < 8 && bottom - top < 8 && y <= bottom; ++y) {
+        patch += y == top ? " " : "|";
+        for (int x = left; x <= right; ++x) {
+            patch += image.At(x, y) == pixel ? '#' : '.';
         }
-        patch.shape += y < patch.bottom ? "|" : "";
     }
     return patch;
 }
@@ -80,38 +66,25 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
     const struct {
         const char* what;
         std::vector<std::array<float, 4>> lines; // a run: the ends of lines from the first start
-        Patch red;
+        const char* red;
         double ratio = 1;
         bool run = false;
     } cases[] = {
-        {"a dot", {{0, 0, 0, 0}}, {4, 9, 9, 10, 10, "##|##"}},
-        {"a dot in the far corner", {{2100, 2100, 2100, 2100}}, {1, 432, 432, 432, 432, "#"}},
-        {"a dot at twice the density",
-         {{0, 0, 0, 0}},
-         {16, 18, 18, 21, 21, "####|####|####|####"},
-         2},
-        {"across", {{0, 0, 1000, 0}}, {406, 9, 9, 211, 10, ""}},
-        {"down", {{0, 0, 0, 1000}}, {406, 9, 9, 10, 211, ""}},
-        {"a steep line", {{0, 0, 300, 1000}}, {466, 9, 9, 70, 211, ""}},
-        {"a steep step", {{0, 0, 5, 10}}, {9, 9, 9, 11, 12, "##.|###|.##|.##"}},
-        {"a run of short lines",
-         {{0, 0, 3, 1}, {3, 1, 6, 1}, {6, 1, 6, 9}},
-         {10, 9, 9, 11, 12, "###|###|.##|.##"},
-         1,
-         true},
-        {"a run to the far edge and along it",
-         {{2080, 1000, 2090, 1000}, {0, 0, 2096, 1000}, {0, 0, 2100, 1000}, {0, 0, 2100, 1006},
-          {0, 0, 2100, 1012}},
-         {13, 428, 210, 432, 214, "#####|#####|....#|....#|....#"},
-         1,
-         true},
-        {"through the image", {{-1e6f, 1000, 1e6f, 1000}}, {866, 0, 210, 432, 211, ""}},
-        {"in from the left", {{-1e6f, 0, 1e6f, 2000}}, {867, 0, 210, 432, 212, ""}},
-        {"in from above", {{500, -2000, 1500, 2000}}, {931, 208, 0, 312, 413, ""}},
-        {"outside", {{-3000, -3000, -2000, 5000}, {1e30f, 1e30f, 1e38f, -1e38f}}, {}},
-        {"not a line",
-         {{kInfinity, 0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 5, 5}},
-         {}}};
+        // clang-format off
+        {"a dot", {{0, 0, 0, 0}}, "4 in 9,9..10,10 ##|##"},
+        {"a dot in the far corner", {{2100, 2100, 2100, 2100}}, "1 in 432,432..432,432 #"},
+        {"a dot at twice the density", {{0, 0, 0, 0}}, "16 in 18,18..21,21 ####|####|####|####", 2},
+        {"a steep step", {{0, 0, 5, 10}}, "9 in 9,9..11,12 ##.|###|.##|.##"},
+        {"a run to the far edge and along it", {{2080, 1000, 2090, 1000}, {0, 0, 2096, 1000},
+         {0, 0, 2100, 1000}, {0, 0, 2100, 1006}, {0, 0, 2100, 1012}},
+         "13 in 428,210..432,214 #####|#####|....#|....#|....#", 1, true},
+        {"through the image", {{-1e6f, 1000, 1e6f, 1000}}, "866 in 0,210..432,211"},
+        {"in from the left", {{-1e6f, 0, 1e6f, 2000}}, "867 in 0,210..432,212"},
+        {"in from above", {{500, -2000, 1500, 2000}}, "931 in 208,0..312,413"},
+        {"outside", {{-3000, -3000, -2000, 5000}, {1e30f, 1e30f, 1e38f, -1e38f}}, ""},
+        {"not a line", {{kInfinity, 0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 5, 5}},
+         ""}};
+    // clang-format on
     for (const auto& c : cases) {
         RasterSurface surface = DrawingArea(c.ratio);
         std::vector<Vertex> run = {{c.lines[0][0], c.lines[0][1], 0}};
@@ -133,9 +106,9 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     RasterSurface surface = DrawingArea();
     surface.Line(0, 0, 0, 0, kRed);
     surface.Pixels().ChangeDensity(2);
-    EXPECT_EQ(PatchOf(surface, kRedPixel), (Patch{16, 18, 18, 21, 21, "####|####|####|####"}));
+    EXPECT_EQ(PatchOf(surface, kRedPixel), "16 in 18,18..21,21 ####|####|####|####");
     surface.Line(1000, 0, 1000, 0, 0x00FF00);
-    EXPECT_EQ(PatchOf(surface, 0xFF00FF00), (Patch{16, 421, 18, 424, 21, "####|####|####|####"}));
+    EXPECT_EQ(PatchOf(surface, 0xFF00FF00), "16 in 421,18..424,21 ####|####|####|####");
 }
 
 // What a window repaints after a refresh: the part of the image drawn on since the last time

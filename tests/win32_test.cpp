@@ -4,8 +4,8 @@
 #include "graphics/raster_surface.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/png_files.h"
-#include "platform/win32/wic_png.h"
 #include "platform/win32/text.h"
+#include "platform/win32/wic_png.h"
 #include "ui/form1_description.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
@@ -29,16 +29,14 @@ namespace {
 
 // UTF-8 inside, UTF-16 at the API, in both directions; what cannot be text becomes U+FFFD.
 TEST(Text, ConvertsBetweenUtf8AndUtf16) {
-    const struct {
-        std::string utf8;
-        std::wstring utf16;
-    } cases[] = {{"", L""},
-                 {"Vorrelin曲線", L"Vorrelin\u66F2\u7DDA"},
-                 {"\xF0\x9F\x98\x80", L"\U0001F600"}, // outside the BMP: a surrogate pair
-                 {"5\xEF\xBC\x95", L"5\uFF15"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Widen(c.utf8), c.utf16) << c.utf8;
-        EXPECT_EQ(Narrow(c.utf16), c.utf8) << c.utf8;
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"", L""},
+        {"Vorrelin曲線", L"Vorrelin\u66F2\u7DDA"},
+        {"5\xEF\xBC\x95", L"5\uFF15"},
+        {"\xF0\x9F\x98\x80", L"\U0001F600"}}; // outside the BMP: a surrogate pair
+    for (const auto& [utf8, utf16] : cases) {
+        EXPECT_EQ(Widen(utf8), utf16) << utf8;
+        EXPECT_EQ(Narrow(utf16), utf8) << utf8;
     }
     EXPECT_EQ(Widen("a\xFF"
                     "b"),
@@ -62,14 +60,6 @@ protected:
         }
     }
 
-    // A control's place on the window's client area.
-    RECT PlaceOf(std::string_view name) {
-        RECT rect;
-        GetWindowRect(window.Window().Control(name), &rect);
-        MapWindowPoints(HWND_DESKTOP, window.Window().Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-
     Form1Window window{GetModuleHandleW(nullptr)};
 };
 
@@ -88,17 +78,14 @@ TEST_F(WindowTest, LaysItselfOutAgainAtAnotherDensity) {
     RECT suggested{100, 100, 100 + 900, 100 + 800};
     SendMessageW(window.Window().Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    const struct {
-        const char* control;
+    const std::pair<const char*, RECT> cases[] = {{"Command3", {684, 312, 782, 350}},
+                                                  {"Text2", {684, 228, 758, 255}},
+                                                  {"Label2", {684, 204, 818, 230}}};
+    for (const auto& [control, expected] : cases) {
         RECT place;
-    } cases[] = {{"Command3", {684, 312, 782, 350}},
-                 {"Text2", {684, 228, 758, 255}},
-                 {"Label2", {684, 204, 818, 230}}};
-    for (const auto& c : cases) {
-        const RECT place = PlaceOf(c.control);
-        EXPECT_TRUE(EqualRect(&place, &c.place))
-            << c.control << " at " << place.left << "," << place.top << " " << place.right << ","
-            << place.bottom;
+        GetWindowRect(window.Window().Control(control), &place);
+        MapWindowPoints(HWND_DESKTOP, window.Window().Handle(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(EqualRect(&place, &expected)) << control << " at " << place.left << "," << place.top;
     }
     // The drawing area's edge is the system's at that density, round an image of 433 × 1.5.
     const HWND picture = window.Window().Control("Picture1");
@@ -239,30 +226,24 @@ TEST(OwnedWindow, LetsItsWindowGoWithoutTheObject) {
 std::vector<Pixel> Decoded(const std::string& png) {
     using Microsoft::WRL::ComPtr;
     ComPtr<IWICImagingFactory> factory;
-    ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()),
-                                             static_cast<UINT>(png.size())));
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
-    UINT width = 0;
-    UINT height = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
+    UINT width = 0, height = 0;
+    const ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()),
+                                                   static_cast<UINT>(png.size())));
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    if (!factory || FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                            WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetSize(&width, &height)) ||
         FAILED(factory->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom))) {
+                                     WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom))) {
         return {};
     }
     std::vector<Pixel> pixels(width * height);
-    converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size() * 4),
-                          reinterpret_cast<BYTE*>(pixels.data()));
-    for (Pixel& pixel : pixels) {
-        pixel |= 0xFF000000;
-    }
+    converter->CopyPixels(nullptr, width * 4, width * height * 4, reinterpret_cast<BYTE*>(pixels.data()));
+    std::ranges::for_each(pixels, [](Pixel& pixel) { pixel |= 0xFF000000; });
     return pixels;
 }
 
