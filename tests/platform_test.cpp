@@ -86,15 +86,20 @@ TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
     EXPECT_EQ(timer.log, "start 100, start 100, start 100, stop, stop, start 50, stop, ");
 }
 
-// A refresh reaches the screen at once, but at most once a frame; refreshes in between ask
-// for a paint.
-TEST(RefreshPacer, ShowsAtMostOneRefreshAFrameAndAsksForAPaintForTheRest) {
+// A refresh reaches the screen at once, but at most once a frame; refreshes in between ask for
+// one paint, which the next paint satisfies.
+TEST(RefreshPacer, ShowsAtMostOneRefreshAFrameAndAsksForOnePaintForTheRest) {
     using Action = RefreshPacer::Action;
     RefreshPacer pacer;
     const std::vector<std::pair<int, Action>> refreshes = {
-        {0, Action::PaintNow},     {5, Action::AskForPaint}, {15, Action::AskForPaint},
-        {16, Action::PaintNow},    {40, Action::PaintNow}};
+        {0, Action::PaintNow},     {5, Action::AskForPaint}, {9, Action::Nothing},
+        {-1, Action::Nothing}, // painted
+        {12, Action::AskForPaint}, {16, Action::PaintNow},   {40, Action::PaintNow}};
     for (const auto& [at, action] : refreshes) {
+        if (at < 0) {
+            pacer.Painted();
+            continue;
+        }
         EXPECT_EQ(pacer.Refresh(std::chrono::milliseconds(at)), action) << at << " ms";
     }
 }

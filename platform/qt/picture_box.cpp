@@ -85,6 +85,7 @@ void PictureBox::FollowDensity() {
 // While the area has the focus, its frame is drawn in the highlight colour: the focus shows
 // around the picture, never on it. Qt repaints the area whenever it takes or loses the focus.
 void PictureBox::paintEvent(QPaintEvent* event) {
+    pacer_.Painted();
     FollowDensity();
     QFrame::paintEvent(event);
     const QRect area = contentsRect();
@@ -106,12 +107,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(target), image, source);
 }
 
-// Only what the drawing changed since the last refresh shown is painted: at the high orders,
-// the pen's square.
+// A refresh shown at once paints only what the drawing changed since the last one: at the high
+// orders, little more than the pen's square.
 void PictureBox::Present() {
     const RefreshPacer::Action action =
         pacer_.Refresh(std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now().time_since_epoch()));
+    if (action == RefreshPacer::Action::Nothing) {
+        return;
+    }
     const Rect changed = raster_.Pixels().TakeChanged();
     const qreal ratio = raster_.Pixels().DevicePixelRatio();
     const QRect area = QRectF(changed.left / ratio, changed.top / ratio, changed.width / ratio,
@@ -121,7 +125,7 @@ void PictureBox::Present() {
     if (action == RefreshPacer::Action::PaintNow) {
         repaint(area);
     } else {
-        update(area);
+        update(contentsRect());
     }
 }
 

@@ -52,24 +52,27 @@ void PictureBox::Place(int left, int top, UINT dpi) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-// Only what the drawing changed since the last refresh shown is painted: at the high orders,
-// the pen's square. The time is the tick count, which costs next to nothing to read, where a
+// A refresh shown at once paints only what the drawing changed since the last one: at the high
+// orders, little more than the pen's square. The time is the tick count, which costs next to nothing to read, where a
 // precise clock would cost some 3 per cent of the drawing under Wine; its steps of up to
 // 16 ms make a frame one or two of them.
 void PictureBox::Present() {
     const RefreshPacer::Action action = pacer_.Refresh(std::chrono::milliseconds(GetTickCount64()));
+    if (action == RefreshPacer::Action::Nothing) {
+        return;
+    }
     const Rect changed = raster_.Pixels().TakeChanged();
     const RECT area{changed.left, changed.top, changed.Right(), changed.Bottom()};
     if (action == RefreshPacer::Action::PaintNow) {
         RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     } else {
-        InvalidateRect(Handle(), &area, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
     }
 }
 
 // The rows of the invalid rectangle go to the screen as a DIB of their own, which starts at
-// the first of them in the surface's buffer. What a paint the system refuses leaves out, the
-// repaint after the handler puts on screen.
+// the first of them in the surface's buffer. A paint the system refuses leaves a paint due, so
+// the next refresh, or the repaint after the handler, tries again.
 void PictureBox::Paint() {
     const PaintScope paint(Handle());
     const ImageView picture = raster_.Pixels().CompleteImage();
@@ -77,6 +80,7 @@ void PictureBox::Paint() {
         Between(paint.Area().left, paint.Area().top, paint.Area().right, paint.Area().bottom),
         {0, 0, picture.width, picture.height});
     if (area.Empty()) {
+        pacer_.Painted();
         return;
     }
     BITMAPINFO info{};
@@ -87,10 +91,11 @@ void PictureBox::Paint() {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const Pixel* firstRow = picture.pixels.data() + std::ptrdiff_t{area.top} * picture.width;
-    if (paint.Dc()) {
+    if (paint.Dc() &&
         SetDIBitsToDevice(paint.Dc(), area.left, area.top, static_cast<DWORD>(area.width),
                           static_cast<DWORD>(area.height), area.left, 0, 0,
-                          static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS);
+                          static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS) != 0) {
+        pacer_.Painted();
     }
 }
 
