@@ -14,10 +14,8 @@ namespace {
 using testing::CountingSurface;
 using testing::ErrorOf;
 
-// The animation's states and events, played through a window whose timer ticks when the test
-// lets a period pass. Each row: the event (A Auto-run, S Stop, D the draw button, T a period
-// of the timer) and what the window shows and holds after it: the order drawn (- for none),
-// Text1, AutoLevel, AutoDir, StopRequested, and whether the timer ticks.
+// Each row: an event (A Auto-run, S Stop, D draw, T a timer period), then the order drawn (- for
+// none), Text1, AutoLevel, AutoDir, StopRequested and whether the timer ticks.
 TEST(AutoRun, StepsThroughTheOrdersUntilStopped) {
     // clang-format off
     const std::pair<char, const char*> steps[] = {
@@ -56,10 +54,8 @@ TEST(AutoRun, StepsThroughTheOrdersUntilStopped) {
     }
 }
 
-// Text2 is read when Auto-run is pressed: rounded half to even into 32 bits, digits before
-// letters counted, 0 for no number, which makes the timer quiet. Too large is the overflow
-// error before the timer is touched; negative is refused by the timer, which is then not
-// enabled. Either way the animation has been reset.
+// Text2, read by Auto-run, is rounded into 32 bits; 0 leaves the timer quiet, too large is an
+// overflow before the timer is touched, and negative is refused by it; the animation is reset.
 TEST(AutoRun, ReadsTheIntervalFromText2) {
     // clang-format off
     const struct {
@@ -87,8 +83,7 @@ TEST(AutoRun, ReadsTheIntervalFromText2) {
     }
 }
 
-// A tick whose drawing fails ends with the same error: the order is not advanced and the stop
-// flag is not looked at, so the timer keeps running.
+// A tick whose drawing fails keeps the order and the stop flag as they were; the timer runs on.
 TEST(AutoRun, AFailedDrawingLeavesTheSequenceWhereItWas) {
     testing::Recorder recorder;
     recorder.refuseKind = SurfaceOp::Kind::Cls;

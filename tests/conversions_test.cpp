@@ -13,7 +13,6 @@ namespace {
 
 using testing::ErrorOf;
 constexpr int kOverflow = RuntimeError::kOverflow;
-// German, which writes 2,5 for two and a half, by the name each C library knows it by.
 #ifdef _WIN32
 constexpr const char* kGerman = "German_Germany.1252";
 #else
@@ -22,10 +21,8 @@ constexpr const char* kGerman = "de_DE.UTF-8";
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Full-width digits, signs and point, and the ideographic space, as typed in Japanese, count
-// as their ASCII twins. A number beyond the double range is the overflow error. The C library's
-// locale follows the environment, and under German a comma is the decimal separator; the
-// order field still reads "2.5" as two and a half.
+// Full-width digits, signs, point and space count as their ASCII twins; beyond a double is the
+// overflow error; under German, where the C library takes a comma, "2.5" is still two and a half.
 TEST(NumericPrefix, ReadsTheLongestLeadingNumberWhateverTheLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, kGerman), nullptr) << "no locale " << kGerman;

@@ -13,8 +13,7 @@ using testing::Recorder;
 using Point = std::pair<float, float>;
 using Procedure = void (CurveGenerator::*)();
 
-// Runs a procedure with a pen of its own, as the draw command does: the error it ends with, 0
-// for none, and the ends of the segments it drew.
+// Runs a procedure with its own pen: the error it ends with (0 for none) and the segments' ends.
 int Draw(Procedure procedure, CurveState& state, std::vector<Point>* ends = nullptr,
          Recorder&& recorder = {}) {
     const int error = ErrorOf([&] {
@@ -30,9 +29,8 @@ int Draw(Procedure procedure, CurveState& state, std::vector<Point>* ends = null
     return error;
 }
 
-// CurveRight at depth 2 from (0, 0) with h = 1, segment by segment; each procedure at every
-// depth the same path as CurveRight's turned by its quarter turns; nothing at depth 0 or less.
-// Level and Step are as they were afterwards.
+// CurveRight at depth 2 segment by segment; the others at every depth its path turned by their
+// quarter turns; nothing at depth 0 or less; Level and Step as they were afterwards.
 TEST(CurveGenerator, DrawsTheFourPiecesTurnedByQuarterTurns) {
     CurveState state{.Level = 2, .Step = 1};
     std::vector<Point> ends;
@@ -68,10 +66,8 @@ TEST(CurveGenerator, DrawsTheFourPiecesTurnedByQuarterTurns) {
     }
 }
 
-// An error at any segment of a depth-3 piece leaves Level lowered by the pieces open at that
-// moment: segment i is a join of the piece 4^v levels above the deepest, where 4^v is the
-// largest power of 4 that divides i + 1, and Level is then v. The pen stays at the end of the
-// last segment drawn, and the counter counts the segments drawn.
+// A refused segment i leaves Level at v, where 4^v is the largest power of 4 dividing i + 1 (it
+// joins the piece v levels up), the pen at the last segment's end, and the count of segments.
 TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
     CurveState whole{.Level = 3, .Step = 5};
     std::vector<Point> ends{{0, 0}};
@@ -93,9 +89,7 @@ TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
     }
 }
 
-// The straight segment's 2h is formed when it is reached: after the first diagonal, before
-// the straight segment is drawn. On a surface that is handed lines in runs, the diagonal has
-// reached it too.
+// 2h overflows at the straight segment, after the first diagonal has reached a surface of runs.
 TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
     const struct {
         Procedure procedure;

@@ -1,27 +1,18 @@
 #!/bin/sh
-# The Windows installer, silent, under Wine, through tools/wine-run in a fresh prefix on a display:
-#   installer_test.sh install INSTALLER.msi PACKAGE.zip VERSION
-#     It installs the zip's files, a Start menu shortcut that opens the program's window, and an
-#     uninstall entry; its uninstall leaves no file and no registry value that was not there.
-#   installer_test.sh upgrade INSTALLER.msi VERSION SOURCE_DIR PACKAGE.zip ICON.ico
-#     Over a lower version, built here, it leaves one entry, its own, which that version cannot
-#     then replace.
-set -eu
+# The installer, silent, in a fresh Wine prefix. install INSTALLER.msi PACKAGE.zip VERSION: the
+# zip's files, a shortcut that opens the window, an uninstall entry, and an uninstall that leaves
+# nothing. upgrade INSTALLER.msi VERSION SOURCE_DIR PACKAGE.zip ICON.ico: over a lower version
+# it leaves one entry, its own, which that version cannot replace.
+. "$(dirname "$0")/scratch.sh"
 kind=$1
 msi=$2
 wine=/usr/lib/wine/wine64
-# Wine's menu builder would copy the shortcut into the menus of the machine running the test.
+# Keeps the shortcut out of the menus of the machine running the test.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 entries() {
     "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r'
 }
-# The registry's values and the prefix's files, leaving out the empty folders Windows keeps.
+# The registry's values and the prefix's files, without the empty folders Windows keeps.
 snapshot() {
     for key in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
         "$wine" regedit /E "$work/$key.reg" "$key\\Software"
@@ -47,11 +38,8 @@ if [ "$kind" = install ]; then
     # Wine puts the shortcut in the user's Start menu, Windows in that of all users.
     shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/VorrelinCurve.lnk')
     [ -n "$shortcut" ] && "$wine" start /unix "$shortcut" || fail "no Start menu shortcut"
-    for i in $(seq 100); do
-        xdotool search --onlyvisible --name '^Vorrelin曲線$' >/dev/null && break
-        [ "$i" -lt 100 ] || fail "the shortcut opens no window"
-        sleep 0.2
-    done
+    timeout 20 sh -c "until xdotool search --onlyvisible --name '^Vorrelin曲線\$'; do sleep 0.2; done" \
+        >/dev/null || fail "the shortcut opens no window"
     "$wine" taskkill /f /im VorrelinCurve.exe >/dev/null
     "$wine" msiexec /x "$msi" /qn || fail "the silent uninstall failed"
     left=$(snapshot | LC_ALL=C sort | LC_ALL=C comm -13 "$work/before" -)

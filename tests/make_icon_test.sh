@@ -1,18 +1,10 @@
 #!/bin/sh
-# make-icon: the .ico and the .png files it made from the XPM hold its picture, enlarged by
-# whole pixels, on a transparent ground: the .ico's images 16, 32, 48 and 256 pixels on a side,
-# in that order, and each .png at its size.
-#   make_icon_test.sh ICON.xpm BUILT.ico ICON_FOLDER
-set -eu
+# make_icon_test.sh ICON.xpm BUILT.ico ICON_FOLDER: the .ico's images (16, 32, 48, 256 in that
+# order) and each .png show the XPM enlarged by whole pixels on a transparent ground.
+. "$(dirname "$0")/scratch.sh"
 xpm=$1
 ico=$2
 icons=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 # The same pixels, transparency included, as an enlargement of the XPM.
 shows_xpm() {
     convert "$xpm" -filter point -resize "$2x$2" "$work/expected.png"

@@ -1,26 +1,17 @@
 #!/bin/sh
-# The Debian package: lintian finds no error and no warning in it, its desktop entry validates
-# without so much as a hint and its AppStream metadata validates, it holds exactly the files it
-# should, it takes any Japanese Gothic font, and the program from it, with such a font alone,
-# opens its window at the size it is laid out for.
-#   package_test.sh PACKAGE.deb
-set -eu
+# package_test.sh PACKAGE.deb: lintian, the desktop entry and metadata validate; its files; any
+# Japanese Gothic font will do, and with one alone the window opens at its size.
+. "$(dirname "$0")/scratch.sh"
 deb=$1
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian"
-dpkg-deb -x "$deb" "$root"
-share="$root/usr/share"
+dpkg-deb -x "$deb" "$work"
+share="$work/usr/share"
 hints=$(desktop-file-validate "$share/applications/vorrelincurve.desktop") && [ -z "$hints" ] ||
     fail "the desktop entry: $hints"
 appstreamcli validate --no-net --pedantic \
     "$share/metainfo/invalid.vorrelincurve.vorrelincurve.metainfo.xml" || fail "the metadata"
 
-files=$(cd "$root/usr" && find . -type f | sort | tr '\n' ' ')
+files=$(cd "$work/usr" && find . -type f | sort | tr '\n' ' ')
 expected="./bin/vorrelincurve ./share/applications/vorrelincurve.desktop \
 ./share/doc/vorrelincurve/changelog.gz ./share/doc/vorrelincurve/copyright \
 ./share/icons/hicolor/128x128/apps/vorrelincurve.png \
@@ -31,7 +22,7 @@ expected="./bin/vorrelincurve ./share/applications/vorrelincurve.desktop \
 ./share/metainfo/invalid.vorrelincurve.vorrelincurve.metainfo.xml "
 [ "$files" = "$expected" ] || fail "the package holds $files"
 entry="$share/applications/vorrelincurve.desktop"
-[ -x "$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")" ] || fail "the entry's command is not there"
+[ -x "$work/usr/bin/$(sed -n 's/^Exec=//p' "$entry")" ] || fail "the entry's command is not there"
 [ -f "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$entry").png" ] ||
     fail "the entry's icon is not there"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -41,8 +32,8 @@ echo "$depends" | grep -qF "qt6-translations-l10n" || fail "no Japanese for Qt's
 
 # IPA Gothic, one of the fonts the package may take instead of Noto, is the only font in sight.
 printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>' \
-    /usr/share/fonts/opentype/ipafont-gothic "$root/font-cache" >"$root/fonts.conf"
-FONTCONFIG_FILE="$root/fonts.conf" xvfb-run -a sh -c '
+    /usr/share/fonts/opentype/ipafont-gothic "$work/font-cache" >"$work/fonts.conf"
+FONTCONFIG_FILE="$work/fonts.conf" xvfb-run -a sh -c '
     "$1" & program=$!
     for i in $(seq 100); do
         window=$(xdotool search --onlyvisible --name "^Vorrelin曲線\$") && break
@@ -51,6 +42,6 @@ FONTCONFIG_FILE="$root/fonts.conf" xvfb-run -a sh -c '
     geometry=$(xdotool getwindowgeometry "$window")
     kill "$program"
     echo "$geometry" | grep -q "Geometry: 559x482"' \
-    sh "$root/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
+    sh "$work/usr/bin/vorrelincurve" >/dev/null 2>&1 ||
     fail "the program from the package, with IPA Gothic alone, opens no window of 559 x 482"
 echo "package: lintian, desktop entry, metadata, files, font and window: ok"

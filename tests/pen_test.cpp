@@ -7,7 +7,6 @@
 namespace vorrelin {
 namespace {
 
-using testing::ErrorOf;
 using testing::Recorder;
 using Kind = SurfaceOp::Kind;
 
@@ -31,9 +30,8 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
     }
 }
 
-// Two colour cycles and a segment from the counter 5, handed over one by one or in runs: each
-// segment from the last one's end in the colour of the count before it, and a refresh each
-// time the counter wraps, after the segments before it, and at no other time.
+// Segments one by one or in runs: each from the last one's end in the colour of the count before
+// it, and a refresh each time the counter wraps, after the segments before it, and only then.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     constexpr int kStart = 5;
     for (const bool inRuns : {false, true}) {
@@ -61,8 +59,7 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     }
 }
 
-// A counter that no drawing produces keeps the ramp's rules: the colour of its count, and 0,
-// with a refresh, once it passes 1536.
+// An unusual counter keeps the ramp's rules: its own colour, then 0 with a refresh past 1536.
 TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
     for (const double start : {1535.5, 2000.0}) {
         Recorder recorder;
@@ -72,18 +69,6 @@ TEST(Pen, CarriesAnUnusualCounterUntilItWraps) {
         EXPECT_EQ(recorder.ops.back().kind, Kind::Refresh) << start;
         EXPECT_EQ(state.SegmentCount, 0) << start;
     }
-}
-
-// A refused refresh comes after its segment: the pen has moved and the counter has wrapped.
-TEST(Pen, ARefusedRefreshComesAfterItsSegment) {
-    Recorder recorder;
-    recorder.refuseKind = Kind::Refresh;
-    CurveState state{.CurX = 10, .CurY = 20, .SegmentCount = 1536};
-    EXPECT_EQ(ErrorOf([&] { Pen(state, recorder.surface).LineBy(1, 2); }),
-              RuntimeError::kInvalidPropertyValue);
-    EXPECT_EQ(state.CurX, 11);
-    EXPECT_EQ(state.CurY, 22);
-    EXPECT_EQ(state.SegmentCount, 0);
 }
 
 } // namespace

@@ -11,25 +11,18 @@ namespace {
 
 using std::filesystem::path;
 
-// Files in memory, in the way the window systems' own behave: a write leaves what it wrote, or,
-// when it fails, nothing; a replacement is one step. A file in a folder marked unwritable
-// cannot be made, a replacement can be made to fail, and a link leads to another file. A
-// replacement only takes a file from the target's own folder, so that it is one step on every
-// file system.
+// Files in memory that behave as the systems' own: a failed write leaves nothing, a replacement
+// is one step, and only from the target's own folder, so that it is one on every file system.
 struct MemoryFiles : PictureFiles {
     std::map<path, std::string> files;
     std::map<path, path> links;
     std::set<path> readOnly;
-    path unwritable;
     bool replaceFails = false;
 
     path Resolve(const path& file) override { return links.contains(file) ? links[file] : file; }
     bool Exists(const path& file) override { return files.contains(file); }
     bool ReadOnly(const path& file) override { return readOnly.contains(file); }
     std::optional<std::string> WritePng(const path& file, const ImageView& picture) override {
-        if (file.parent_path() == unwritable) {
-            return "Permission denied";
-        }
         if (picture.width == 0) {
             return "No space left on device";
         }
@@ -49,11 +42,9 @@ struct MemoryFiles : PictureFiles {
     void Remove(const path& file) override { files.erase(file); }
 };
 
-// Saving the picture of order 5: the dialog proposes its name in the last folder used; the
-// picture is written beside the file it goes to and then takes its place; a name that does not
-// end in ".png" gets it, and if that names a file the dialog did not ask about, the user is
-// asked. A read-only file is refused. When a step fails, the report names the file and the
-// reason, the old file is whole and nothing else is left.
+// The dialog proposes a name in the last folder; the picture is written beside its file, then
+// takes its place; ".png" added to a name may make one the user is asked about; a failure names
+// the file and the reason, and leaves the old file whole and nothing else.
 TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
     const std::map<path, std::string> before = {
         {"/p/old.png", "old"}, {"/p/ro.png", "ro"}, {"/q/real.png", "real"}};
@@ -80,15 +71,12 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         {"a write that fails", path("/p/old.png"), 0, false, true, {},
          "/p/old.png\n\nNo space left on device"},
         {"a replacement that fails", path("/p/old.png"), 3, true, true, {},
-         "/p/old.png\n\nIs a directory"},
-        {"an unwritable folder", path("/locked/x.png"), 3, false, true, {},
-         "/locked/x.png\n\nPermission denied"}};
+         "/p/old.png\n\nIs a directory"}};
     for (const auto& c : cases) {
         MemoryFiles files;
         files.files = before;
         files.links["/p/link.png"] = "/q/real.png";
         files.readOnly.insert("/p/ro.png");
-        files.unwritable = "/locked";
         files.replaceFails = c.replaceFails;
         path folder = "/last";
         path proposed;

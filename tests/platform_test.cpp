@@ -27,9 +27,8 @@ struct Window {
                           }};
 };
 
-// One handler at a time: an event dispatched while one runs, or while its error's report is
-// open, is dropped. The drawing areas are repainted after every handler, failing or not, and
-// then the error is reported; the next event runs as usual.
+// An event dispatched while a handler or its error's report is open is dropped; the drawing
+// areas are repainted after every handler, failing or not, before its error is reported.
 TEST(Dispatcher, RunsOneHandlerAtATimeAndReportsItsError) {
     Window window;
     window.dispatcher.Dispatch([&] {
@@ -44,8 +43,7 @@ TEST(Dispatcher, RunsOneHandlerAtATimeAndReportsItsError) {
                               "repaint"}));
 }
 
-// Whatever a handler ends with is reported and the program goes on: running out of memory as
-// run-time error 7, any other fault, an empty handler among them, as an internal error.
+// Running out of memory is run-time error 7, any other failure an internal error.
 TEST(Dispatcher, ReportsEveryKindOfFailure) {
     const struct {
         std::function<void()> handler;
@@ -64,9 +62,7 @@ TEST(Dispatcher, ReportsEveryKindOfFailure) {
     }
 }
 
-// The timer's rules, over a clock that logs what it is told to do: it runs while the timer is
-// enabled and its interval positive, every write of Interval or Enabled starts its period
-// afresh, and a negative interval is refused and changes nothing.
+// The clock runs while enabled with a positive interval, restarts on every write, refuses < 0.
 TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
     struct LoggingTimer : ClockTimer {
         std::string log;
@@ -86,8 +82,7 @@ TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
     EXPECT_EQ(timer.log, "start 100, start 100, start 100, stop, stop, start 50, stop, ");
 }
 
-// A refresh reaches the screen at once, but at most once a frame; refreshes in between ask for
-// one paint, which the next paint satisfies.
+// A refresh is shown at most once a frame; those in between ask for one paint.
 TEST(RefreshPacer, ShowsAtMostOneRefreshAFrameAndAsksForOnePaintForTheRest) {
     using Action = RefreshPacer::Action;
     RefreshPacer pacer;

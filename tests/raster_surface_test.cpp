@@ -17,10 +17,10 @@ constexpr Colour kRed = 0x0000FF;
 // Pixels are 0xffRRGGBB.
 constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
+using testing::DrawingArea;
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// The pixels of one colour: how many, the rectangle round them, and, in a rectangle of a few
-// pixels, their shape, a # for a pixel and a . for none, line by line; "" for none.
+// The pixels of one colour: how many, their bounds and, when small, their shape row by row.
 std::string PatchOf(RasterSurface& surface, Pixel pixel) {
     const ImageView image = surface.Pixels().CompleteImage();
     int count = 0, left = image.width, top = image.height, right = -1, bottom = -1;
@@ -45,23 +45,8 @@ std::string PatchOf(RasterSurface& surface, Pixel pixel) {
     return patch;
 }
 
-// The window's drawing area with the draw command's view: x and y from -50 to 2100, so that
-// user point (0, 0) lies at pixel 10.07 and 1000 at 211.5.
-RasterSurface DrawingArea(double ratio = 1) {
-    RasterSurface surface(kArea, kArea, ratio);
-    surface.DrawWidth(2);
-    surface.BackColor(kBlack);
-    surface.Cls();
-    surface.ScaleLeft(-50);
-    surface.ScaleTop(-50);
-    surface.ScaleWidth(2150);
-    surface.ScaleHeight(2150);
-    return surface;
-}
-
-// Lines, or a run of lines each from the last one's end, in red on black: the pixels they cover.
-// A line is a square pen of DrawWidth pixels moved from end to end, both ends included; what
-// falls outside the image is cut off (the sanitizer run checks that nothing is written past it).
+// Lines, or a run of them, cover a square pen moved from end to end; what falls outside the
+// image is cut off (the sanitizer run checks that nothing is written past it).
 TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
     const struct {
         const char* what;
@@ -100,8 +85,7 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
     }
 }
 
-// On a screen of twice the density the picture keeps its place, every pixel now four, and
-// what is drawn from then on has the new resolution.
+// At twice the density the picture keeps its place, each pixel now four; new lines use it.
 TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     RasterSurface surface = DrawingArea();
     surface.Line(0, 0, 0, 0, kRed);
@@ -111,8 +95,7 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     EXPECT_EQ(PatchOf(surface, 0xFF00FF00), "16 in 421,18..424,21 ####|####|####|####");
 }
 
-// What a window repaints after a refresh: the part of the image drawn on since the last time
-// it asked, the pen's square where the drawing rests included.
+// A refresh repaints what was drawn on since the last, the pen's resting square included.
 TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     const auto changed = [](RasterSurface& surface) {
         const Rect area = surface.Pixels().TakeChanged();
@@ -127,6 +110,8 @@ TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     EXPECT_TRUE(surface.Pixels().TakeChanged().Empty());
     surface.Line(1000, 0, 1003, 0, kRed);
     EXPECT_EQ(changed(surface), (std::array{210, 9, 213, 11}));
+    surface.Cls(); // and the square the pen rests on goes with the rest
+    EXPECT_EQ(PatchOf(surface, kRedPixel), "");
 }
 
 TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
@@ -139,10 +124,8 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
     }
 }
 
-// A painter that stamps every square of the pen whole, in the order of the lines, each along
-// the Bresenham line between the squares of its ends: what the stroke must leave, though it
-// paints each square only where the next does not cover it, and the last one only when the
-// picture is read.
+// Stamps every pen square whole along each line's Bresenham path: what the stroke must leave,
+// though it paints each square only where the next does not cover it.
 struct StampingPainter {
     PenPlacement pen;
     int width;
@@ -184,8 +167,7 @@ struct StampingPainter {
     }
 };
 
-// The curves of several orders, the densest among them, on screens of one, one and a half and
-// two times the density, where the pen is 2, 3 and 4 pixels wide.
+// Several orders, the densest among them, with pens of 2, 3 and 4 pixels.
 TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
     for (const double ratio : {1.0, 1.5, 2.0}) {
         for (const char* order : {"2", "5", "7", "9"}) {

@@ -1,24 +1,13 @@
 #!/bin/sh
-# The release artefacts are reproducible: the source under test, committed as it is, built from a
-# clone of the commit and from an archive git exports of it, each in a folder of another path,
-# later and in another time zone, gives every artefact the same bytes as the build under test.
-#   release_test.sh linux SOURCE_DIR PACKAGE.deb
-#   release_test.sh windows SOURCE_DIR PROGRAM.exe PACKAGE.zip INSTALLER.msi
-# For Windows it also checks the zip's members, that its texts have Windows line ends, and that
-# README.txt begins with the UTF-8 byte order mark.
-set -eu
+# The source built from a clone and from a git archive, elsewhere, later and in another time zone,
+# gives every artefact the same bytes; for Windows also the zip's members, CRLF and README's BOM.
+#   release_test.sh linux SOURCE_DIR PACKAGE.deb | windows SOURCE_DIR PROGRAM.exe ZIP MSI
+. "$(dirname "$0")/scratch.sh"
 kind=$1
 source=$(cd "$2" && pwd)
 shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 
-# The files of the source, as git knows them, or all of them but builds where the source is not
-# a git work tree of its own.
+# The files git knows, or all but builds where the source is not a work tree of its own.
 repository="$work/repository"
 git init -q "$repository"
 if [ "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" = "$source" ]; then

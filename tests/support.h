@@ -1,13 +1,16 @@
 #pragma once
 
 #include "graphics/null_surface.h"
+#include "graphics/raster_surface.h"
 #include "graphics/recording_surface.h"
 #include "runtime/runtime_error.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace vorrelin::testing {
@@ -22,10 +25,21 @@ int ErrorOf(auto&& operation) {
     return 0;
 }
 
-// A surface that keeps every operation it takes, and refuses the n-th of one kind (counting
-// from 1) with error 380 when told to. Told that it refuses no line, as a raster does, it is
-// handed lines in runs and records each as a Line. A drawing far larger than any test asks for
-// is cut short, so that a fault that makes one fails fast instead of filling the memory.
+// The drawing area with the draw command's view on black: user 0 at pixel 10.07, 1000 at 211.5.
+inline RasterSurface DrawingArea(double ratio = 1, std::function<void()> present = {}) {
+    RasterSurface surface(433, 433, ratio, std::move(present));
+    surface.DrawWidth(2);
+    surface.BackColor(0);
+    surface.Cls();
+    surface.ScaleLeft(-50);
+    surface.ScaleTop(-50);
+    surface.ScaleWidth(2150);
+    surface.ScaleHeight(2150);
+    return surface;
+}
+
+// Keeps every operation, refuses the refuseAt-th of refuseKind with error 380, and cuts short a
+// runaway drawing; told it refuses no line, it is handed lines in runs.
 struct Recorder {
     static constexpr std::size_t kMostOperations = 10'000'000;
 
@@ -58,8 +72,7 @@ struct Recorder {
     }
 };
 
-// A surface that only counts lines and keeps their bounds, for drawings of millions of
-// segments: it refuses none and keeps every one, so it is given every one of them.
+// Counts lines and keeps their bounds, for drawings of millions of segments, each handed over.
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
     bool KeepsOnlyThePicture() const override { return false; }

@@ -1,12 +1,7 @@
 #!/bin/sh
-# Compiles the version resource with the Windows resource compiler, reads it back, and checks
-# the identity it gives the program and its icon's directory: the 16-pixel image of 4 bits a
-# pixel in 16 colours first, then 32, 48 and 256 (written 0) pixels of 32 bits, the last one as
-# PNG (its first four bytes, as windres writes them, 0x474e5089: \211PNG).
-#   version_resource_test.sh VERSION_RC
-set -eu
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# version_resource_test.sh VERSION_RC: compiled with windres and read back, the identity and the
+# icons: 16 pixels of 4 bits first, then 32, 48 and 256 (written 0) of 32, the last PNG (\211PNG).
+. "$(dirname "$0")/scratch.sh"
 windres="x86_64-w64-mingw32-windres --preprocessor=cpp"
 $windres -i "$1" -O res -o "$work/version.res"
 $windres -i "$work/version.res" -O rc >"$work/dump.rc"
@@ -18,10 +13,10 @@ for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'FILETYPE 0x1' 
     'RT_GROUP_ICON' 'LANGUAGE 17, 1'; do
     grep -qF "$line" "$work/dump.rc" || missing="$missing, $line"
 done
-[ -z "$missing" ] || { echo "missing$missing"; exit 1; }
+[ -z "$missing" ] || fail "missing$missing"
 icons=$(sed -n 's/^ *"\([^"]*\)", 1, \([0-9]*\),.*/\1 \2/p' "$work/dump.rc" | tr '\n' '|')
 [ "$icons" = '\020\020\020\000 4|\040\040\000\000 32|\060\060\000\000 32|\000\000\000\000 32|' ] ||
-    { echo "the icon's images: $icons"; exit 1; }
+    fail "the icon's images: $icons"
 sed -n '/^4 3 \/\* RT_ICON/,/^END/p' "$work/dump.rc" | grep -q '^  0x474e5089L' ||
-    { echo "the largest icon is not PNG"; exit 1; }
+    fail "the largest icon is not PNG"
 echo "version resource: all entries present"

@@ -1,15 +1,8 @@
 #!/bin/sh
-# The Windows program is one file that needs nothing beside it: it imports system DLLs only,
-# and carries its icon, its manifest (Per-Monitor V2 density, Common Controls 6, Windows 10
-# and 11) and its version information, in Japanese. What the version information and the
-# icon's directory say is checked in version_resource_test.sh.
-#   windows_executable_test.sh VorrelinCurve.exe
-set -eu
+# windows_executable_test.sh VorrelinCurve.exe: it imports system DLLs only and carries its icon,
+# manifest (Per-Monitor V2, Common Controls 6, Windows 10 and 11) and version, in Japanese.
+. "$(dirname "$0")/scratch.sh"
 exe=$1
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
 dump=$(x86_64-w64-mingw32-objdump -p "$exe")
 dlls=$(echo "$dump" | sed -n 's/^\tDLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
 system="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL OLEAUT32.DLL"

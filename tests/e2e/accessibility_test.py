@@ -1,9 +1,5 @@
-"""What a screen reader is told of the window, read through AT-SPI as screen readers read it:
-the window is a frame named by its caption; each text field is named by its label and labelled
-by it; the drawing area is a picture with a name and a description of what it shows, which
-follows the drawing, and with the commands of its menu as its actions; the save dialog that one
-of them opens speaks Japanese. Run by accessibility_test.sh on a session with the accessibility
-bus."""
+"""What a screen reader reads: the fields labelled, the drawing area a picture described as drawn,
+with its menu's commands as actions, and the save dialog one of them opens in Japanese."""
 
 import sys
 import time

@@ -1,8 +1,6 @@
 #!/bin/sh
-# The real program on a real X server (Xvfb), read through AT-SPI (accessibility_test.py) on a
-# session bus of its own, with Qt's accessibility turned on as a screen reader turns it on. The
-# buses' own messages go to stderr, which is left out.
-#   accessibility_test.sh PROGRAM
+# accessibility_test.sh PROGRAM: the program in Xvfb, read through AT-SPI on a bus of its own,
+# with Qt's accessibility on as a screen reader turns it on (the buses' chatter left out).
 set -eu
 program=$1
 here=$(dirname "$0")
