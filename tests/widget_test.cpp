@@ -103,7 +103,7 @@ TEST_F(WindowTest, TheDrawButtonPutsTheCurveOfText1OnScreen) {
         }
     } counter;
     window.Picture("Picture1").installEventFilter(&counter);
-    window.TextBox("Text1").setText("9");
+    window.TextBox("Text1").setText("９"); // full-width, as typed in Japanese
     QElapsedTimer clock;
     clock.start();
     Click("Command1");
