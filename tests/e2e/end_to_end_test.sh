@@ -62,7 +62,6 @@ field_text() {
 type_into() { select_field "$1" "$2" && xdotool type --delay 20 "$3"; }
 picture() { import -window "$window" -crop 433x433+10+10 +repage "$1"; }
 same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]; }
-digest() { picture "$work/frame.png" && convert "$work/frame.png" rgb:- | md5sum; }
 
 # The order field lies over the box of its label, which reaches down onto it.
 import -window "$window" "$work/window.png"
@@ -171,7 +170,7 @@ fi
 type_into 480 161 250
 click 488 116
 for i in 1 2 3 4 5 6 7 8 9 10; do
-    digest >>"$work/animation"
+    picture "$work/frame.png" && convert "$work/frame.png" rgb:- | md5sum >>"$work/animation"
     sleep 0.3
 done
 pictures=$(sort -u "$work/animation" | wc -l)
