@@ -8,7 +8,7 @@ icons=$3
 # The same pixels, transparency included, as an enlargement of the XPM.
 shows_xpm() {
     convert "$xpm" -filter point -resize "$2x$2" "$work/expected.png"
-    [ "$(compare -metric AE "$1" "$work/expected.png" null: 2>&1)" = "0" ]
+    [ "$(compare -channel RGBA -metric AE "$1" "$work/expected.png" null: 2>&1)" = "0" ]
 }
 [ "$(convert "$xpm" -format '%[fx:p{7,0}.a]' info:)" = "0" ] || fail "the ground is not transparent"
 index=0
