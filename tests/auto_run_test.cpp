@@ -4,7 +4,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 

@@ -14,7 +14,6 @@ namespace vorrelin {
 namespace {
 
 constexpr Colour kRed = 0x0000FF;
-// Pixels are 0xffRRGGBB.
 constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
 using testing::DrawingArea;

@@ -136,9 +136,8 @@ TEST_F(WindowTest, ScreenReadersReadTheFieldsAndTheDrawingArea) {
             announced.push_back(object == OBJID_CLIENT ? source : nullptr);
         },
         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    VARIANT self{};
+    VARIANT self{}; // lVal 0: CHILDID_SELF
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     const auto object = [&](std::string_view control) {
         Microsoft::WRL::ComPtr<IAccessible> found;
         AccessibleObjectFromWindow(window.Window().Control(control), OBJID_CLIENT,

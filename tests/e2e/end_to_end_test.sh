@@ -32,7 +32,6 @@ wait_for() {
 }
 start() { "$@" >>"$work/program.log" 2>&1 & pids="$! $pids"; }
 
-# Xvfb picks a free display itself and tells which once it takes connections.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 pids="$!"
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
