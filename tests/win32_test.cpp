@@ -269,7 +269,8 @@ TEST(Picture, SavingOverAFileKeepsWhatTheUserHad) {
         WicPngFiles files;
         const std::optional<std::string> failure =
             SavePicture(files, file, ImageView{2, 2, pixels, 192});
-        EXPECT_EQ(failure.has_value(), c.refused) << c.name;
+        EXPECT_EQ(failure, c.refused ? std::optional<std::string>(kReadOnlyReason) : std::nullopt)
+            << c.name;
         EXPECT_EQ((GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY) != 0, c.refused)
             << c.name;
         const std::string saved = Contents(file);
