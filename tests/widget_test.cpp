@@ -50,22 +50,21 @@ protected:
             .convertToFormat(QImage::Format_RGB32);
     }
 
+    // A raster's pixels as a screen shows them, without a copy.
+    static QImage Shown(const ImageView& image) {
+        return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                      image.height, image.BytesPerLine(), QImage::Format_RGB32);
+    }
+
     // The picture a window without a screen draws for an order, at the window's density.
     QImage Expected(const char* order) {
         RasterSurface surface(433, 433, window.devicePixelRatioF());
         DrawOrder(surface, order);
-        const ImageView image = surface.Pixels().CompleteImage();
-        return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                      image.height, image.BytesPerLine(), QImage::Format_RGB32)
-            .copy();
+        return Shown(surface.Pixels().CompleteImage()).copy();
     }
 
     // The drawing area's picture, as the screen should show it.
-    QImage Held() {
-        const ImageView image = window.Picture("Picture1").Surface().Pixels().CompleteImage();
-        return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                      image.height, image.BytesPerLine(), QImage::Format_RGB32);
-    }
+    QImage Held() { return Shown(window.Picture("Picture1").Surface().Pixels().CompleteImage()); }
 
     void Click(const char* button) {
         QTest::mouseClick(&window.Button(button), Qt::LeftButton);

@@ -53,9 +53,9 @@ void PictureBox::Place(int left, int top, UINT dpi) {
 }
 
 // A refresh shown at once paints only what the drawing changed since the last one: at the high
-// orders, little more than the pen's square. The time is the tick count, which costs next to nothing to read, where a
-// precise clock would cost some 3 per cent of the drawing under Wine; its steps of up to
-// 16 ms make a frame one or two of them.
+// orders, little more than the pen's square. The time is the tick count, which costs next to
+// nothing to read, where a precise clock would cost some 3 per cent of the drawing under Wine;
+// its steps of up to 16 ms make a frame one or two of them.
 void PictureBox::Present() {
     const RefreshPacer::Action action = pacer_.Refresh(std::chrono::milliseconds(GetTickCount64()));
     if (action == RefreshPacer::Action::Nothing) {
