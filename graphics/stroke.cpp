@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace vorrelin {
 
@@ -75,7 +76,8 @@ struct Band {
 };
 
 // The pen on the raster while a stroke lasts: the square it stands on, held back until it moves
-// on, and whether that square lies wholly on the image.
+// on, whether that square lies wholly on the image, and the box of the top-left corners of every
+// square it has stood on.
 struct SquarePen {
     int side;
     int column = 0;
@@ -83,8 +85,23 @@ struct SquarePen {
     Pixel pixel = 0;
     bool holding = false;
     bool clear = false;
+    int left = std::numeric_limits<int>::max();
+    int top = std::numeric_limits<int>::max();
+    int right = std::numeric_limits<int>::min();
+    int bottom = std::numeric_limits<int>::min();
 
     Rect Square() const { return {column, row, side, side}; }
+    // The squares the pen has stood on, which hold every pixel the stroke painted.
+    Rect Reach() const { return Between(left, top, right + side, bottom + side); }
+
+    void StandOn(int newColumn, int newRow) {
+        column = newColumn;
+        row = newRow;
+        left = std::min(left, column);
+        top = std::min(top, row);
+        right = std::max(right, column);
+        bottom = std::max(bottom, row);
+    }
 };
 
 // Whether a step goes to a neighbouring square, or none: -1, 0 or 1 in each direction.
@@ -92,21 +109,19 @@ bool Neighbours(int dx, int dy) {
     return static_cast<unsigned>(dx + 1) <= 2 && static_cast<unsigned>(dy + 1) <= 2;
 }
 
-// What is left of the pen's square, wholly on the image, after a step to a neighbouring square
-// or none: the row it leaves when the pen moves up or down, and the column it leaves when it
-// moves sideways. Along an axis the pen does not move on, the row or column painted is its
-// first, which the square itself still covers and paints again when it is left. So every step
-// makes the same stores, and none waits on a branch that the direction of the step, as good
-// as random, would mispredict.
-void PaintEdgesLeft(Raster& raster, const SquarePen& pen, int dx, int dy) {
-    const std::ptrdiff_t width = raster.Width();
-    const int last = pen.side - 1;
-    Pixel* corner = raster.Row(pen.row) + pen.column;
-    Pixel* edgeRow = corner + (dy < 0) * last * width;
-    Pixel* edgeColumn = corner + (dx < 0) * last;
+// What is left of a square of `side` pixels at `corner`, wholly on the image, after a step to a
+// neighbouring square or none: the row it leaves when the pen moves up or down, and the column
+// it leaves when it moves sideways. Along an axis the pen does not move on, the row or column
+// painted is its first, which the square itself still covers and paints again when it is left.
+// So every step makes the same stores, and none waits on a branch that the direction of the
+// step, as good as random, would mispredict.
+void PaintEdgesLeft(Pixel* corner, std::ptrdiff_t width, int side, Pixel pixel, int dx, int dy) {
+    const int last = side - 1;
+    Pixel* edgeRow = dy < 0 ? corner + last * width : corner;
+    Pixel* edgeColumn = dx < 0 ? corner + last : corner;
     for (int i = 0; i <= last; ++i) {
-        edgeRow[i] = pen.pixel;
-        edgeColumn[i * width] = pen.pixel;
+        edgeRow[i] = pixel;
+        edgeColumn[i * width] = pixel;
     }
 }
 
@@ -118,7 +133,7 @@ void MoveTo(Raster& raster, SquarePen& pen, int column, int row, Pixel pixel) {
     const int dy = row - pen.row;
     const int side = pen.side;
     if (pen.clear && Neighbours(dx, dy)) {
-        PaintEdgesLeft(raster, pen, dx, dy);
+        PaintEdgesLeft(raster.Row(pen.row) + pen.column, raster.Width(), side, pen.pixel, dx, dy);
     } else if (pen.holding && std::abs(dx) < side && std::abs(dy) < side) {
         raster.Fill({pen.column, dy > 0 ? pen.row : row + side, side, std::abs(dy)}, pen.pixel);
         raster.Fill({dx > 0 ? pen.column : column + side, std::max(pen.row, row), std::abs(dx),
@@ -127,9 +142,11 @@ void MoveTo(Raster& raster, SquarePen& pen, int column, int row, Pixel pixel) {
     } else if (pen.holding) {
         raster.Fill(pen.Square(), pen.pixel);
     }
-    pen = {side, column, row, pixel, true,
-           column >= 0 && row >= 0 && column + side <= raster.Width() &&
-               row + side <= raster.Height()};
+    pen.StandOn(column, row);
+    pen.pixel = pixel;
+    pen.holding = true;
+    pen.clear = column >= 0 && row >= 0 && column + side <= raster.Width() &&
+                row + side <= raster.Height();
 }
 
 // A line from one point on the band to another: the pen steps onto its first square, and then
@@ -159,89 +176,95 @@ void WalkLine(Raster& raster, SquarePen& pen, Point from, Point to, Pixel pixel)
     }
 }
 
-// The squares a stroke can have stood on: those between the squares of the corners of the box
-// round its vertices, cut to the band, and the one it found the pen on. A vertex that is not a
-// point is passed over.
-Rect Reach(const PenPlacement& placement, const Band& band, std::span<const Vertex> vertices,
-           const SquarePen& found) {
-    float left = std::numeric_limits<float>::infinity();
-    float top = left;
-    float right = -left;
-    float bottom = -left;
-    for (const Vertex& vertex : vertices) {
-        left = std::min(left, vertex.x);
-        top = std::min(top, vertex.y);
-        right = std::max(right, vertex.x);
-        bottom = std::max(bottom, vertex.y);
+// Takes a pen that stands on a square wholly on the image along the run, from `next` on, for as
+// long as each line ends on a neighbouring square or the same one, wholly on the image too: the
+// usual line of a dense curve. Such an end needs no floor() but a truncation, in single
+// precision, and the step paints the edges the pen leaves and nothing else. Returns the index of
+// the first vertex left to the general walk.
+template <int kSide>
+std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placement,
+                      std::span<const Vertex> vertices, std::size_t next) {
+    const int side = kSide != 0 ? kSide : pen.side;
+    const std::ptrdiff_t width = raster.Width();
+    // Positions from 0 up to these put the whole square on the image.
+    const auto clearWidth = static_cast<float>(raster.Width() - side + 1);
+    const auto clearHeight = static_cast<float>(raster.Height() - side + 1);
+    SquarePen at = pen;
+    Pixel* corner = raster.Row(at.row) + at.column;
+    const Vertex* end = vertices.data() + next;
+    for (; end != std::to_address(vertices.end()); ++end) {
+        const float x = end->x * placement.xScale + placement.xOffset;
+        const float y = end->y * placement.yScale + placement.yOffset;
+        if (!(x >= 0 && x < clearWidth && y >= 0 && y < clearHeight)) {
+            break;
+        }
+        const int dx = static_cast<int>(x) - at.column;
+        const int dy = static_cast<int>(y) - at.row;
+        if (!Neighbours(dx, dy)) {
+            break;
+        }
+        at.pixel = ToPixel(end->colour); // the line's first square is the pen's, in its colour
+        PaintEdgesLeft(corner, width, side, at.pixel, dx, dy);
+        at.StandOn(at.column + dx, at.row + dy);
+        corner += dy * width + dx;
     }
-    const Point first = Place(placement, {left, top, 0});
-    const Point last = Place(placement, {right, bottom, 0});
-    const auto pixel = [&](double value, double far) {
-        return FloorToInt(std::clamp(value, band.near, far));
-    };
-    const Rect reach =
-        Between(pixel(std::min(first.x, last.x), band.width),
-                pixel(std::min(first.y, last.y), band.height),
-                pixel(std::max(first.x, last.x), band.width) + found.side,
-                pixel(std::max(first.y, last.y), band.height) + found.side);
-    return found.holding ? Bounding(reach, found.Square()) : reach;
+    pen = at;
+    return static_cast<std::size_t>(end - vertices.data());
+}
+
+// The pens of a line two pixels wide at the usual densities have a step of their own, whose
+// stores the compiler unrolls, at the cost of a copy of the loop for each.
+std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placement,
+                      std::span<const Vertex> vertices, std::size_t next) {
+    switch (pen.side) {
+    case 2:
+        return StepAlong<2>(raster, pen, placement, vertices, next);
+    case 3:
+        return StepAlong<3>(raster, pen, placement, vertices, next);
+    case 4:
+        return StepAlong<4>(raster, pen, placement, vertices, next);
+    default:
+        return StepAlong<0>(raster, pen, placement, vertices, next);
+    }
 }
 
 } // namespace
 
 // The pen's square is kept here while the stroke lasts and held back in the raster at its end.
-// Nearly every line of a dense curve starts where the last one ended, on a square wholly on
-// the image, and takes the pen to a neighbouring square or none that is wholly on the image
-// too: that step is taken here, in single precision, where such a square needs no floor() but a
-// truncation. Every other line is cut to the band and walked.
+// A line that starts on the pen's square, wholly on the image, is stepped along; every other
+// line is cut to the band and walked.
 void Stroke(Raster& raster, const PenPlacement& placement, std::span<const Vertex> vertices) {
     if (vertices.size() < 2) {
         return;
     }
     const Band band{-static_cast<double>(placement.side), static_cast<double>(raster.Width()),
                     static_cast<double>(raster.Height())};
-    // Positions from 0 up to these put the whole square on the image.
-    const auto clearWidth = static_cast<float>(raster.Width() - placement.side + 1);
-    const auto clearHeight = static_cast<float>(raster.Height() - placement.side + 1);
-
     SquarePen pen{placement.side};
     if (raster.held && raster.held->place.width == placement.side) {
         MoveTo(raster, pen, raster.held->place.left, raster.held->place.top, raster.held->pixel);
     } else {
         raster.CompleteImage(); // a square of another pen is painted whole
     }
-    const SquarePen found = pen;
     bool fromPen = false; // whether the next line starts on the pen's square, wholly on the image
     for (std::size_t i = 1; i < vertices.size(); ++i) {
-        const Vertex& end = vertices[i];
-        const Pixel pixel = ToPixel(end.colour);
         if (fromPen) {
-            const float x = end.x * placement.xScale + placement.xOffset;
-            const float y = end.y * placement.yScale + placement.yOffset;
-            if (x >= 0 && x < clearWidth && y >= 0 && y < clearHeight) {
-                const int dx = static_cast<int>(x) - pen.column;
-                const int dy = static_cast<int>(y) - pen.row;
-                if (Neighbours(dx, dy)) {
-                    pen.pixel = pixel; // the line's first square is the pen's, in its colour
-                    PaintEdgesLeft(raster, pen, dx, dy);
-                    pen.column += dx;
-                    pen.row += dy;
-                    continue;
-                }
+            i = StepAlong(raster, pen, placement, vertices, i);
+            if (i == vertices.size()) {
+                break;
             }
         }
-        const Point to = Place(placement, end);
+        const Point to = Place(placement, vertices[i]);
         Point start = Place(placement, vertices[i - 1]);
         Point stop = to;
         fromPen = (band.Holds(start) && band.Holds(stop)) || band.Clip(start, stop);
         if (fromPen) {
-            WalkLine(raster, pen, start, stop, pixel);
+            WalkLine(raster, pen, start, stop, ToPixel(vertices[i].colour));
             fromPen = pen.clear && band.Holds(to);
         }
     }
     if (pen.holding) {
         raster.held = Raster::HeldSquare{pen.Square(), pen.pixel};
-        raster.Touch(Reach(placement, band, vertices, found));
+        raster.Touch(pen.Reach());
     }
 }
 

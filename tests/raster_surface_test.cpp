@@ -166,9 +166,9 @@ struct StampingPainter {
     }
 };
 
-// Several orders, the densest among them, with pens of 2, 3 and 4 pixels.
+// Several orders, the densest among them, with pens of 2, 3, 4 and 5 pixels.
 TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
-    for (const double ratio : {1.0, 1.5, 2.0}) {
+    for (const double ratio : {1.0, 1.5, 2.0, 2.5}) {
         for (const char* order : {"2", "5", "7", "9"}) {
             RasterSurface surface(kArea, kArea, ratio);
             DrawOrder(surface, order);
