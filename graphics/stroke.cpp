@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdlib>
 #include <limits>
-#include <memory>
 
 namespace vorrelin {
 
@@ -191,10 +190,10 @@ std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placem
     const auto clearHeight = static_cast<float>(raster.Height() - side + 1);
     SquarePen at = pen;
     Pixel* corner = raster.Row(at.row) + at.column;
-    const Vertex* end = vertices.data() + next;
-    for (; end != std::to_address(vertices.end()); ++end) {
-        const float x = end->x * placement.xScale + placement.xOffset;
-        const float y = end->y * placement.yScale + placement.yOffset;
+    for (; next < vertices.size(); ++next) {
+        const Vertex& end = vertices[next];
+        const float x = end.x * placement.xScale + placement.xOffset;
+        const float y = end.y * placement.yScale + placement.yOffset;
         if (!(x >= 0 && x < clearWidth && y >= 0 && y < clearHeight)) {
             break;
         }
@@ -203,13 +202,13 @@ std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placem
         if (!Neighbours(dx, dy)) {
             break;
         }
-        at.pixel = ToPixel(end->colour); // the line's first square is the pen's, in its colour
+        at.pixel = ToPixel(end.colour); // the line's first square is the pen's, in its colour
         PaintEdgesLeft(corner, width, side, at.pixel, dx, dy);
         at.StandOn(at.column + dx, at.row + dy);
         corner += dy * width + dx;
     }
     pen = at;
-    return static_cast<std::size_t>(end - vertices.data());
+    return next;
 }
 
 // The pens of a line two pixels wide at the usual densities have a step of their own, whose
