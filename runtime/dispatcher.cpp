@@ -2,6 +2,7 @@
 
 #include "runtime/program.h"
 
+#include <cstdio>
 #include <exception>
 #include <new>
 #include <optional>
@@ -37,6 +38,17 @@ ErrorReport StartFailureReport(std::string_view reason) {
     const std::string name(kProgramName);
     return {name, name + " を起動できませんでした。\n" + name + " could not start.\n\n" +
                       std::string(reason)};
+}
+
+int ReportStartFailure(std::string_view command, std::string_view reason,
+                       const std::function<void(const ErrorReport&)>& show) {
+    const ErrorReport report = StartFailureReport(reason);
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(command.size()), command.data(),
+                 report.text.c_str());
+    if (show) {
+        show(report);
+    }
+    return 1;
 }
 
 Dispatcher::Dispatcher(std::function<void()> repaint,

@@ -21,6 +21,12 @@ ErrorReport ReportOf(const RuntimeError& error);
 // The report of a failure before the window exists, in Japanese and English, with its reason.
 ErrorReport StartFailureReport(std::string_view reason);
 
+// Tells the user why the program could not start: on stderr, after the command's name, and by
+// `show`, if given, which must need nothing of the program's own window. Returns the program's
+// exit status.
+int ReportStartFailure(std::string_view command, std::string_view reason,
+                       const std::function<void(const ErrorReport&)>& show = {});
+
 // Runs the window's handlers as the events they handle, the way a forms runtime does: one at a
 // time, each to its end. An event that comes while a handler runs, or while the report of an
 // error is open (its message loop delivers events too), is dropped. After each handler the

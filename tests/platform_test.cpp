@@ -118,6 +118,7 @@ TEST(Layout, PutsTheControlsAtTheirTwipsOnEveryDensity) {
     EXPECT_EQ(InnerSide(437), 433);
     EXPECT_EQ(FirstFocus(kForm1).name, "Picture1");
     EXPECT_THROW(IndexOf(kForm1, "Timer1"), std::logic_error);
+    EXPECT_THROW(TimerIndexOf(kForm1, "Picture1"), std::logic_error);
 }
 
 } // namespace

@@ -20,4 +20,12 @@ std::size_t IndexOf(const WindowDescription& window, std::string_view name) {
     return static_cast<std::size_t>(found - window.controls.begin());
 }
 
+std::size_t TimerIndexOf(const WindowDescription& window, std::string_view name) {
+    const auto found = std::find(window.timers.begin(), window.timers.end(), name);
+    if (found == window.timers.end()) {
+        throw std::logic_error("no timer " + std::string(name));
+    }
+    return static_cast<std::size_t>(found - window.timers.begin());
+}
+
 } // namespace vorrelin

@@ -48,4 +48,7 @@ const ControlDescription& FirstFocus(const WindowDescription& window);
 // the program, not of the user.
 std::size_t IndexOf(const WindowDescription& window, std::string_view name);
 
+// A timer's place in the description, by name, likewise.
+std::size_t TimerIndexOf(const WindowDescription& window, std::string_view name);
+
 } // namespace vorrelin

@@ -1,24 +1,18 @@
 #include "platform/qt/form_window.h"
 
 #include "platform/qt/accessible_role.h"
+#include "platform/qt/text.h"
 #include "window/layout.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <algorithm>
-#include <stdexcept>
-#include <string>
 #include <utility>
 
 namespace vorrelin {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Qt lays out in logical pixels and scales them itself on dense screens.
 QRect Geometry(const ControlDescription& control) {
@@ -126,11 +120,7 @@ QLineEdit& FormWindow::TextBox(std::string_view name) const {
 }
 
 QtTimer& FormWindow::Timer(std::string_view name) const {
-    const auto found = std::ranges::find(description_.timers, name);
-    if (found == description_.timers.end()) {
-        throw std::logic_error("no timer " + std::string(name));
-    }
-    return *timers_[static_cast<std::size_t>(found - description_.timers.begin())];
+    return *timers_[TimerIndexOf(description_, name)];
 }
 
 void FormWindow::Raise(std::string_view control, Event event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/text.h"
 #include "window/text_field.h"
 
 #include <QLineEdit>
@@ -13,7 +14,7 @@ public:
 
     std::string Text() const override { return edit_.text().toStdString(); }
     void Text(std::string_view text) override {
-        edit_.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        edit_.setText(FromUtf8(text));
     }
 
 private:

@@ -1,6 +1,7 @@
 // VorrelinCurve: creates the window and shows it. The program reads no arguments of its own.
 
 #include "platform/qt/japanese.h"
+#include "platform/qt/text.h"
 #include "runtime/dispatcher.h"
 #include "runtime/program.h"
 #include "ui/qt/form1_window.h"
@@ -9,21 +10,14 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
-#include <string>
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void PrintReport(const vorrelin::ErrorReport& report) {
-    std::fprintf(stderr, "vorrelincurve: %s\n", report.text.c_str());
-}
+// The command's name, which its reports on stderr begin with.
+constexpr std::string_view kCommand = "vorrelincurve";
 
 // Qt's fatal errors before the window exists, such as a display that cannot be reached, end
 // the program with its own report and status 1, where Qt would abort.
@@ -34,17 +28,15 @@ void HandleQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
         qtHandler(type, context, message);
         return;
     }
-    PrintReport(vorrelin::StartFailureReport(message.toStdString()));
-    std::_Exit(1);
+    std::_Exit(vorrelin::ReportStartFailure(kCommand, message.toStdString()));
 }
 
-// Tells the user why the program cannot start: on stderr, and in a message box, which needs
-// nothing of the program's own window.
+// A start that fails once Qt runs is told in a message box too.
 int StartFailed(const char* reason) {
-    const vorrelin::ErrorReport report = vorrelin::StartFailureReport(reason);
-    PrintReport(report);
-    QMessageBox::critical(nullptr, FromUtf8(report.title), FromUtf8(report.text));
-    return 1;
+    return vorrelin::ReportStartFailure(kCommand, reason, [](const vorrelin::ErrorReport& report) {
+        QMessageBox::critical(nullptr, vorrelin::FromUtf8(report.title),
+                              vorrelin::FromUtf8(report.text));
+    });
 }
 
 } // namespace
@@ -52,7 +44,7 @@ int StartFailed(const char* reason) {
 int main(int argc, char** argv) {
     qtHandler = qInstallMessageHandler(HandleQtMessage);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(vorrelin::kProgramName));
+    QApplication::setApplicationName(vorrelin::FromUtf8(vorrelin::kProgramName));
     QApplication::setApplicationVersion(QStringLiteral(VORRELIN_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));

@@ -3,26 +3,24 @@
 #include "platform/win32/error.h"
 #include "platform/win32/text.h"
 #include "runtime/dispatcher.h"
+#include "runtime/program.h"
 #include "ui/win32/form1_window.h"
 
 #include <commctrl.h>
-#include <cstdio>
 #include <exception>
 #include <memory>
-#include <string>
 #include <windows.h>
 
 namespace {
 
-// Tells the user why the program cannot start: on stderr, where it has one, and in a message
-// box.
+// A start that fails is told on stderr, where the program has one, and in a message box.
 int StartFailed(const char* reason) {
     using namespace vorrelin::win32;
-    const vorrelin::ErrorReport report = vorrelin::StartFailureReport(reason);
-    std::fprintf(stderr, "VorrelinCurve: %s\n", report.text.c_str());
-    MessageBoxW(nullptr, Widen(report.text).c_str(), Widen(report.title).c_str(),
-                MB_OK | MB_ICONERROR);
-    return 1;
+    return vorrelin::ReportStartFailure(
+        vorrelin::kProgramName, reason, [](const vorrelin::ErrorReport& report) {
+            MessageBoxW(nullptr, Widen(report.text).c_str(), Widen(report.title).c_str(),
+                        MB_OK | MB_ICONERROR);
+        });
 }
 
 } // namespace
