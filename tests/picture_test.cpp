@@ -78,12 +78,11 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         files.links["/p/link.png"] = "/q/real.png";
         files.readOnly.insert("/p/ro.png");
         files.replaceFails = c.replaceFails;
-        path folder = "/last";
         path proposed;
         std::vector<path> asked;
         std::string report;
-        SavePictureAs(
-            ImageView{c.width, 2, pixels}, ProposedPictureName("Vorrelin曲線", 5), folder,
+        SaveCommand save(
+            "Vorrelin曲線", "/last",
             [&](const path& offered) {
                 proposed = offered;
                 return c.chosen;
@@ -92,7 +91,8 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
                 asked.push_back(file);
                 return c.replace;
             },
-            files, [&](const ErrorReport& r) { report = r.title + "|" + r.text; });
+            [&](const ErrorReport& r) { report = r.title + "|" + r.text; });
+        save.Run(ImageView{c.width, 2, pixels}, 5, files);
         std::map<path, std::string> after = before;
         if (!c.saved.empty()) {
             after[c.saved] = "PNG 3";
@@ -100,7 +100,7 @@ TEST(SavePicture, WritesBesideTheTargetAndReplacesItOnlyWhenComplete) {
         EXPECT_EQ(proposed, path(u8"/last/Vorrelin曲線 次数5.png")) << c.what;
         EXPECT_EQ(files.files, after) << c.what;
         EXPECT_EQ(asked, c.asked) << c.what;
-        EXPECT_EQ(folder, c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
+        EXPECT_EQ(save.Folder(), c.chosen ? c.chosen->parent_path() : path("/last")) << c.what;
         EXPECT_EQ(report, c.report.empty()
                               ? ""
                               : "VorrelinCurve|画像を保存できませんでした。\n\n" + c.report)
@@ -118,6 +118,14 @@ TEST(SavePicture, AddsPngUnlessTheNameEndsInIt) {
         EXPECT_EQ(PathText(WithPngExtension(reinterpret_cast<const char8_t*>(given))), saved)
             << given;
     }
+}
+
+// The question names the file alone; the first save goes to the pictures' folder where it is.
+TEST(SavePicture, AsksByTheFilesNameAndStartsInThePicturesFolderWhereThereIsOne) {
+    EXPECT_EQ(ReplaceQuestion(u8"/p/曲線.png"), "曲線.png は既にあります。\n置き換えますか?");
+    EXPECT_EQ(FirstSaveFolder(::testing::TempDir(), "/home"), path(::testing::TempDir()));
+    EXPECT_EQ(FirstSaveFolder("/no/such/folder", "/home"), path("/home"));
+    EXPECT_EQ(FirstSaveFolder("", "/home"), path("/home"));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cstdio>
 #include <random>
+#include <system_error>
+#include <utility>
 
 namespace vorrelin {
 
@@ -52,6 +54,11 @@ std::filesystem::path ProposedPictureName(std::string_view caption, std::optiona
     return FromText(name);
 }
 
+std::vector<MenuCommand> PictureMenu(std::function<void()> copy, std::function<void()> save) {
+    return {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control, std::move(copy)},
+            {kSavePicture, kSaveKey, MenuCommand::Reach::Window, std::move(save)}};
+}
+
 ErrorReport CopyFailureReport(const std::string& reason) {
     return {std::string(kProgramName), "画像をコピーできませんでした。\n\n" + reason};
 }
@@ -90,22 +97,37 @@ std::optional<std::string> SavePicture(PictureFiles& files, const std::filesyste
     return failure;
 }
 
-void SavePictureAs(const ImageView& picture, const std::filesystem::path& proposed,
-                   std::filesystem::path& folder, const AskSaveName& askName,
-                   const AskReplace& askReplace, PictureFiles& files,
-                   const std::function<void(const ErrorReport&)>& report) {
-    const std::optional<std::filesystem::path> chosen = askName(folder / proposed);
+std::string ReplaceQuestion(const std::filesystem::path& file) {
+    return PathText(file.filename()) + " は既にあります。\n置き換えますか?";
+}
+
+std::filesystem::path FirstSaveFolder(const std::filesystem::path& pictures,
+                                      const std::filesystem::path& otherwise) {
+    std::error_code error;
+    return !pictures.empty() && std::filesystem::is_directory(pictures, error) ? pictures
+                                                                                : otherwise;
+}
+
+SaveCommand::SaveCommand(std::string_view caption, std::filesystem::path firstFolder,
+                         AskSaveName askName, AskReplace askReplace,
+                         std::function<void(const ErrorReport&)> report)
+    : caption_(caption), folder_(std::move(firstFolder)), askName_(std::move(askName)),
+      askReplace_(std::move(askReplace)), report_(std::move(report)) {}
+
+void SaveCommand::Run(const ImageView& picture, std::optional<double> order, PictureFiles& files) {
+    const std::optional<std::filesystem::path> chosen =
+        askName_(folder_ / ProposedPictureName(caption_, order));
     if (!chosen) {
         return;
     }
     const std::filesystem::path target = WithPngExtension(*chosen);
-    folder = target.parent_path();
-    if (target != *chosen && files.Exists(target) && !askReplace(target)) {
+    folder_ = target.parent_path();
+    if (target != *chosen && files.Exists(target) && !askReplace_(target)) {
         return;
     }
     if (const std::optional<std::string> failure = SavePicture(files, target, picture)) {
-        report({std::string(kProgramName),
-                "画像を保存できませんでした。\n\n" + PathText(target) + "\n\n" + *failure});
+        report_({std::string(kProgramName),
+                 "画像を保存できませんでした。\n\n" + PathText(target) + "\n\n" + *failure});
     }
 }
 

@@ -2,12 +2,14 @@
 
 #include "graphics/image.h"
 #include "runtime/dispatcher.h"
+#include "window/menu_command.h"
 
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Keeping the picture of a drawing area, on every window system: copying it, or saving it as a
 // PNG file, from the area's menu; and what a screen reader is told of the area. Nothing here
@@ -29,6 +31,10 @@ inline constexpr std::string_view kPngExtension = ".png";
 
 // The drawing area's name for a screen reader.
 inline constexpr std::string_view kPictureName = "描画領域";
+
+// The drawing area's menu: copying its picture while the area has the focus, saving it from
+// anywhere in the window.
+std::vector<MenuCommand> PictureMenu(std::function<void()> copy, std::function<void()> save);
 
 // What the drawing area shows, for a screen reader: the window's caption and the order of the
 // curve drawn, once one is.
@@ -87,14 +93,35 @@ using AskSaveName =
 // Asks the user whether a file that is there is to be replaced.
 using AskReplace = std::function<bool(const std::filesystem::path& file)>;
 
-// Saves a picture as PNG where the user says. The dialog proposes `proposed` in `folder`, the
-// folder of the last save of this run, which then becomes the chosen one's. A name that does
-// not end in ".png" gets it; if that names a file the dialog did not ask about, the user is
-// asked whether to replace it. A cancelled dialog does nothing; a failed save is reported,
-// naming the file and the reason, and leaves nothing behind.
-void SavePictureAs(const ImageView& picture, const std::filesystem::path& proposed,
-                   std::filesystem::path& folder, const AskSaveName& askName,
-                   const AskReplace& askReplace, PictureFiles& files,
-                   const std::function<void(const ErrorReport&)>& report);
+// The question that asks it.
+std::string ReplaceQuestion(const std::filesystem::path& file);
+
+// The folder the first save of a run proposes: the user's pictures, where that folder is there,
+// and `otherwise` where it is not.
+std::filesystem::path FirstSaveFolder(const std::filesystem::path& pictures,
+                                      const std::filesystem::path& otherwise);
+
+// The window's command that saves its picture as PNG where the user says. The dialog proposes
+// the name of the curve shown in the folder of the last save of this run, which then becomes
+// the chosen one's. A name that does not end in ".png" gets it; if that names a file the dialog
+// did not ask about, the user is asked whether to replace it. A cancelled dialog does nothing; a
+// failed save is reported, naming the file and the reason, and leaves nothing behind.
+class SaveCommand {
+public:
+    SaveCommand(std::string_view caption, std::filesystem::path firstFolder, AskSaveName askName,
+                AskReplace askReplace, std::function<void(const ErrorReport&)> report);
+
+    // Saves a picture of the curve of `order`, none before the first drawing.
+    void Run(const ImageView& picture, std::optional<double> order, PictureFiles& files);
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+private:
+    std::string_view caption_;
+    std::filesystem::path folder_;
+    AskSaveName askName_;
+    AskReplace askReplace_;
+    std::function<void(const ErrorReport&)> report_;
+};
 
 } // namespace vorrelin

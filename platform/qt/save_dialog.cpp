@@ -1,19 +1,12 @@
 #include "platform/qt/save_dialog.h"
 
+#include "platform/qt/text.h"
 #include "window/picture_keeping.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace vorrelin {
-
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 std::optional<std::filesystem::path> ShowSaveDialog(QWidget* parent, std::string_view title,
                                                     std::string_view kind, std::string_view suffix,
@@ -30,9 +23,7 @@ std::optional<std::filesystem::path> ShowSaveDialog(QWidget* parent, std::string
 }
 
 bool ConfirmReplace(QWidget* parent, std::string_view title, const std::filesystem::path& file) {
-    return QMessageBox::question(parent, FromUtf8(title),
-                                 FromUtf8(PathText(file.filename())) +
-                                     QStringLiteral(" は既にあります。\n置き換えますか?")) ==
+    return QMessageBox::question(parent, FromUtf8(title), FromUtf8(ReplaceQuestion(file))) ==
            QMessageBox::Yes;
 }
 

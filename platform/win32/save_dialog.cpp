@@ -52,8 +52,7 @@ std::optional<std::filesystem::path> ShowSaveDialog(HWND owner, std::string_view
 }
 
 bool ConfirmReplace(HWND owner, std::string_view title, const std::filesystem::path& file) {
-    const std::string question = PathText(file.filename()) + " は既にあります。\n置き換えますか?";
-    return MessageBoxW(owner, Widen(question).c_str(), Widen(title).c_str(),
+    return MessageBoxW(owner, Widen(ReplaceQuestion(file)).c_str(), Widen(title).c_str(),
                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 

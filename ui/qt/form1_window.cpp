@@ -2,6 +2,7 @@
 
 #include "platform/qt/png_files.h"
 #include "platform/qt/save_dialog.h"
+#include "platform/qt/text.h"
 #include "ui/form1_description.h"
 #include "ui/form1_events.h"
 
@@ -13,14 +14,11 @@ namespace vorrelin {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Where the first save of a run is proposed: the user's pictures, or home without them.
-std::filesystem::path FirstSaveFolder() {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return (QDir(pictures).exists() ? pictures : QDir::homePath()).toStdString();
+// The user's pictures, or home without them.
+std::filesystem::path FirstFolder() {
+    return FirstSaveFolder(
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation).toStdString(),
+        QDir::homePath().toStdString());
 }
 
 } // namespace
@@ -36,20 +34,21 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
           parent),
       text1_(TextBox("Text1")), text2_(TextBox("Text2")),
       form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")),
-      askSaveName_(std::move(askSaveName)),
-      saveFolder_(FirstSaveFolder()) {
-    if (!askSaveName_) {
-        askSaveName_ = [this](const std::filesystem::path& proposed) {
-            return ShowSaveDialog(this, kSaveTitle, kPngFiles, kPngSuffix, proposed);
-        };
-    }
+      save_(kForm1.caption, FirstFolder(),
+            askSaveName ? std::move(askSaveName)
+                        : [this](const std::filesystem::path& proposed) {
+                              return ShowSaveDialog(this, kSaveTitle, kPngFiles, kPngSuffix,
+                                                    proposed);
+                          },
+            [this](const std::filesystem::path& file) {
+                return ConfirmReplace(this, kSaveTitle, file);
+            },
+            [this](const ErrorReport& report) { ShowReport(report); }) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
     PictureBox& picture = Picture("Picture1");
     picture.setAccessibleName(FromUtf8(kPictureName));
-    AddMenu("Picture1",
-            {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control,
-              [&picture] { picture.CopyPicture(); }},
-             {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
+    AddMenu("Picture1", PictureMenu([&picture] { picture.CopyPicture(); },
+                                    [this] { SavePicture(); }));
     Raise(kForm1.name, Event::Load);
 }
 
@@ -57,11 +56,7 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
 void Form1Window::SavePicture() {
     const Image picture = Picture("Picture1").TakePicture();
     QtPngFiles files;
-    SavePictureAs(
-        picture.View(), ProposedPictureName(kForm1.caption, form_.OrderOnPicture()), saveFolder_,
-        askSaveName_,
-        [this](const std::filesystem::path& file) { return ConfirmReplace(this, kSaveTitle, file); },
-        files, [this](const ErrorReport& report) { ShowReport(report); });
+    save_.Run(picture.View(), form_.OrderOnPicture(), files);
 }
 
 } // namespace vorrelin

@@ -5,8 +5,6 @@
 #include "ui/form1.h"
 #include "window/picture_keeping.h"
 
-#include <filesystem>
-
 namespace vorrelin {
 
 // The program's window on Qt: Form1 on controls built from its description, its handlers on
@@ -27,8 +25,7 @@ private:
     LineEditField text1_;
     LineEditField text2_;
     Form1 form_;
-    AskSaveName askSaveName_;
-    std::filesystem::path saveFolder_;
+    SaveCommand save_;
 };
 
 } // namespace vorrelin

@@ -15,16 +15,15 @@ namespace {
 // The icon's resource id in the executable.
 constexpr int kIconId = 1;
 
-// Where the first save of a run is proposed: the user's pictures; the dialog's own choice if
-// the system knows of none.
-std::filesystem::path FirstSaveFolder() {
+// The user's pictures, where the system knows of them; the dialog's own choice otherwise.
+std::filesystem::path FirstFolder() {
     wchar_t* pictures = nullptr;
     std::filesystem::path folder;
     if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures))) {
         folder = pictures;
     }
     CoTaskMemFree(pictures);
-    return folder;
+    return FirstSaveFolder(folder, {});
 }
 
 } // namespace
@@ -40,11 +39,16 @@ Form1Window::Form1Window(HINSTANCE instance)
           instance, LoadIconW(instance, MAKEINTRESOURCEW(kIconId))),
       text1_(window_.Control("Text1")), text2_(window_.Control("Text2")),
       form_(window_.Picture("Picture1").Surface(), text1_, text2_, window_.Timer("Timer1")),
-      saveFolder_(FirstSaveFolder()) {
-    window_.AddMenu(
-        "Picture1",
-        {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control, [this] { CopyPicture(); }},
-         {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this] { SavePicture(); }}});
+      save_(
+          kForm1.caption, FirstFolder(),
+          [this](const std::filesystem::path& proposed) {
+              return ShowSaveDialog(window_.Handle(), kSaveTitle, kPngFiles, kPngSuffix, proposed);
+          },
+          [this](const std::filesystem::path& file) {
+              return ConfirmReplace(window_.Handle(), kSaveTitle, file);
+          },
+          [this](const ErrorReport& report) { window_.ShowReport(report); }) {
+    window_.AddMenu("Picture1", PictureMenu([this] { CopyPicture(); }, [this] { SavePicture(); }));
     window_.Raise(kForm1.name, Event::Load);
 }
 
@@ -60,15 +64,7 @@ void Form1Window::CopyPicture() {
 void Form1Window::SavePicture() {
     const Image picture = window_.Picture("Picture1").TakePicture();
     WicPngFiles files;
-    SavePictureAs(
-        picture.View(), ProposedPictureName(kForm1.caption, form_.OrderOnPicture()), saveFolder_,
-        [this](const std::filesystem::path& proposed) {
-            return ShowSaveDialog(window_.Handle(), kSaveTitle, kPngFiles, kPngSuffix, proposed);
-        },
-        [this](const std::filesystem::path& file) {
-            return ConfirmReplace(window_.Handle(), kSaveTitle, file);
-        },
-        files, [this](const ErrorReport& report) { window_.ShowReport(report); });
+    save_.Run(picture.View(), form_.OrderOnPicture(), files);
 }
 
 } // namespace vorrelin::win32

@@ -5,7 +5,6 @@
 #include "ui/form1.h"
 #include "window/picture_keeping.h"
 
-#include <filesystem>
 #include <windows.h>
 
 namespace vorrelin::win32 {
@@ -29,7 +28,7 @@ private:
     EditField text1_;
     EditField text2_;
     Form1 form_;
-    std::filesystem::path saveFolder_;
+    SaveCommand save_;
 };
 
 } // namespace vorrelin::win32
