@@ -90,7 +90,8 @@ case "$program" in *wine*) windows=true ;; *) windows=false ;; esac
 dialog_path() {
     if $windows; then echo "Z:$1" | tr / '\\'; else echo "$1"; fi
 }
-# Saves the picture, by the drawing area's menu or by Ctrl+S, typing a path into the save dialog.
+# Saves the picture, by the drawing area's menu or by Ctrl+S from the order field, typing a path
+# into the save dialog.
 save_as() {
     xdotool windowactivate --sync "$window" 2>/dev/null || true
     if [ "$1" = menu ]; then
@@ -98,7 +99,7 @@ save_as() {
         sleep 1
         xdotool key --clearmodifiers s
     else
-        xdotool key --clearmodifiers ctrl+s
+        click 476 81 && xdotool key --clearmodifiers ctrl+s
     fi
     shift
     wait_for 20 find_window "画像を保存" || fail "no save dialog"
