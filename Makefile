@@ -1,6 +1,7 @@
 # make run      builds the program and opens its window
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
-#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
+#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine;
+#               first it checks that every entry of tools/planted-faults.txt still finds its text
 # make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, its zip and its
 #               installer
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
@@ -49,7 +50,9 @@ release: package windows
 	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi $(DIST)/
 	cd $(DIST) && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
 
+# The fault list is checked first: an entry whose text has gone from its file plants nothing.
 test: build build-sanitize windows package release
+	tools/plant-faults --check
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
