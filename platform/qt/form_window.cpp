@@ -1,6 +1,7 @@
 #include "platform/qt/form_window.h"
 
 #include "platform/qt/accessible_role.h"
+#include "platform/qt/field_edit.h"
 #include "window/layout.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, QW
             break;
         }
         case ControlKind::TextBox:
-            widget = new QLineEdit(text, this);
+            widget = new FieldEdit(text, this);
             break;
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);

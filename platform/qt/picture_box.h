@@ -5,6 +5,7 @@
 #include "window/refresh_pacer.h"
 
 #include <QFrame>
+#include <QMenu>
 
 namespace vorrelin {
 
@@ -14,7 +15,9 @@ namespace vorrelin {
 // screen the window is on, and follows the window to a screen of another density; lines stay
 // DrawWidth logical pixels wide. Its frame shows when it has the focus. A screen reader is told
 // it is a picture. Its menu is that of the actions added to it, shown by a right click, the menu
-// key or Shift+F10; a screen reader offers the same actions.
+// key or Shift+F10; a screen reader offers the same actions. The menu is one for the area's
+// life: a screen reader keeps its items between openings, and one made afresh for each opening
+// would leave it holding items that are gone.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -34,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 private:
     void Present();
@@ -41,6 +45,7 @@ private:
 
     RasterSurface raster_;
     RefreshPacer pacer_;
+    QMenu* menu_; // a child of the area
 };
 
 } // namespace vorrelin

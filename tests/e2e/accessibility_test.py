@@ -1,10 +1,14 @@
 """What a screen reader reads: the fields labelled, the drawing area a picture described as drawn,
-with its menu's commands as actions, and the save dialog one of them opens in Japanese."""
+with its menu's commands as actions, heard each time the menu opens, and the save dialog one of
+them opens in Japanese."""
 
+import os
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -44,6 +48,21 @@ def check(what, actual, expected):
         fail(f"{what} is {actual!r}, not {expected!r}")
 
 
+heard = []  # the names of the objects that took the focus, as a screen reader hears them
+
+
+def hear(keys, expected):
+    """Whether the object expected takes the focus, as heard, once xdotool has done keys."""
+    heard.clear()
+    subprocess.run(["xdotool"] + keys, check=True)
+    for _ in range(500):
+        GLib.MainContext.default().iteration(False)
+        if expected in heard:
+            return
+        time.sleep(0.01)
+    fail(f"after {' '.join(keys)} the focus heard is on {heard}, not on {expected!r}")
+
+
 program = application("VorrelinCurve")
 window = find(program, "frame", "Vorrelin曲線")
 for label in ["次数", "タイマー間隔"]:
@@ -59,6 +78,21 @@ check("the drawing area's description", picture.description, "次数 5 のVorrel
 actions = picture.queryAction()
 check("the drawing area's actions", [actions.getName(i) for i in range(actions.nActions)],
       ["画像をコピー", "画像を保存"])
+# Listened to once the program is there: Qt learns of listeners that register later.
+pyatspi.Registry.registerEventListener(lambda event: heard.append(event.source.name), "focus:")
+window_id = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Vorrelin"],
+                           check=True, capture_output=True, text=True).stdout.split()[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
+for _ in range(100):  # the keys go to the area once it has the focus
+    if picture.getState().contains(pyatspi.STATE_FOCUSED):
+        break
+    time.sleep(0.05)
+for keys, expected in [(["key", "shift+F10"], "画像をコピー(C)"), (["key", "Down"], "画像を保存(S)..."),
+                       (["key", "Escape"], "描画領域"), (["key", "Menu"], "画像をコピー(C)"),
+                       (["key", "Escape"], "描画領域")]:
+    hear(keys, expected)
+with open(os.environ["PROGRAM_LOG"], encoding="utf-8") as log:
+    check("the program's warnings of gone objects", log.read().count("Accessible invalid"), 0)
 actions.doAction(1)
 dialog = find(program, "dialog", "画像を保存")
 find(dialog, "push button", "保存(S)")  # Qt names a button by its text, access key and all
