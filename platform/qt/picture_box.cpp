@@ -28,6 +28,10 @@ QImage Wrap(const ImageView& image) {
 PictureBox::PictureBox(QSize area, QWidget* parent)
     : QFrame(parent),
       raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }),
+      clock_([] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+              std::chrono::steady_clock::now().time_since_epoch());
+      }),
       menu_(new QMenu(this)) {
     // A picture to a screen reader, not the frame round one.
     SetAccessibleRole(staticMetaObject, QAccessible::Graphic);
@@ -118,9 +122,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 // A refresh shown at once paints only what the drawing changed since the last one: at the high
 // orders, little more than the pen's square.
 void PictureBox::Present() {
-    const RefreshPacer::Action action =
-        pacer_.Refresh(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now().time_since_epoch()));
+    const RefreshPacer::Action action = pacer_.Refresh(clock_());
     if (action == RefreshPacer::Action::Nothing) {
         return;
     }

@@ -6,6 +6,9 @@
 
 #include <QFrame>
 #include <QMenu>
+#include <chrono>
+#include <functional>
+#include <utility>
 
 namespace vorrelin {
 
@@ -33,6 +36,11 @@ public:
     // other usual image formats.
     void CopyPicture();
 
+    // The clock whose milliseconds pace the refreshes: the steady clock, unless one that does
+    // not go back is given instead (a test's stopped clock).
+    using Clock = std::function<std::chrono::milliseconds()>;
+    void PaceBy(Clock clock) { clock_ = std::move(clock); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +53,7 @@ private:
 
     RasterSurface raster_;
     RefreshPacer pacer_;
+    Clock clock_;
     QMenu* menu_; // a child of the area
 };
 
