@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QScreen>
@@ -100,7 +101,8 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrderAndEnterAndEscapePressNothing) {
 }
 
 // "描画" puts Text1's curve on screen, painted at once at its first refresh, then whole: on a
-// stopped clock every later refresh falls within the first one's frame.
+// stopped clock every later refresh falls within the first one's frame. A copy of it stays the
+// one copied while the next drawing goes on.
 TEST_F(WindowTest, TheDrawButtonPutsTheCurveOfText1OnScreen) {
     struct PaintCounter : QObject {
         int paints = 0;
@@ -118,6 +120,11 @@ TEST_F(WindowTest, TheDrawButtonPutsTheCurveOfText1OnScreen) {
     Click("Command1");
     EXPECT_EQ(counter.paints, 2);
     EXPECT_EQ(OnScreen(), Expected("9"));
+    window.Picture("Picture1").CopyPicture();
+    window.TextBox("Text1").setText("3");
+    Click("Command1");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              Expected("9"));
 }
 
 // A refresh a frame after the last paint shows what changed at once; a sooner one asks for all.
