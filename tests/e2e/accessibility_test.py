@@ -62,6 +62,7 @@ def hear(key, expected):
         time.sleep(0.01)
     fail(f"after {key} the focus heard is on {heard}, not on {expected!r}")
 
+
 program = application("VorrelinCurve")
 window = find(program, "frame", "Vorrelin曲線")
 for label in ["次数", "タイマー間隔"]:
@@ -92,5 +93,5 @@ actions.doAction(1)
 dialog = find(program, "dialog", "画像を保存")
 find(dialog, "push button", "保存(S)")  # Qt names a button by its text, access key and all
 find(dialog, "push button", "キャンセル").queryAction().doAction(0)
-print("accessibility: the window, its fields and its drawing area are named and described,"
-      " and the area's actions open a Japanese save dialog")
+print("accessibility: the window, its fields and its drawing area are named and described, the"
+      " menus are heard each time they open, and the area's actions open a Japanese save dialog")
