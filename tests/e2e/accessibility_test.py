@@ -30,7 +30,7 @@ def find(root, role, name=None):
     """The object of a role and name under root, once it is there."""
     def matches(node):
         return node.getRoleName() == role and (name is None or node.name == name)
-    for _ in range(50):
+    for _ in range(300):
         found = pyatspi.findDescendant(root, matches)
         if found is not None:
             return found
@@ -55,7 +55,7 @@ def hear(key, expected):
     """Fails unless the object expected takes the focus, as heard, once the key is pressed."""
     heard.clear()
     subprocess.run(["xdotool", "key", key], check=True)
-    for _ in range(500):
+    for _ in range(3000):
         GLib.MainContext.default().iteration(False)
         if expected in heard:
             return
