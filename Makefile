@@ -1,6 +1,7 @@
 # make run      builds the program and opens its window
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
-#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
+#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine;
+#               first it checks that every entry of tools/planted-faults.txt still finds its text
 # make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, its zip and its
 #               installer
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
@@ -13,7 +14,7 @@ SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
 DIST := dist
 
-.PHONY: all deps build build-sanitize windows package release test run bench clean
+.PHONY: all deps build build-sanitize windows package release check-faults test run bench clean
 
 all: build
 
@@ -49,7 +50,12 @@ release: package windows
 	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi $(DIST)/
 	cd $(DIST) && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
 
-test: build build-sanitize windows package release
+# The fault list is checked first, in seconds: an entry whose text has gone from its file
+# plants nothing.
+check-faults:
+	tools/plant-faults --check
+
+test: check-faults build build-sanitize windows package release
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure

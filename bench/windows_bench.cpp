@@ -38,7 +38,7 @@ double Median(std::vector<double> times) {
 
 // The two kinds of run take turns, so that whatever else the machine does weighs on both.
 int main() {
-    const vorrelin::win32::ComApartment com; // for WIC
+    const auto com = vorrelin::win32::JoinComApartment(); // for WIC
     vorrelin::win32::Form1Window window(GetModuleHandleW(nullptr));
     vorrelin::win32::FormWindow& form = window.Window();
     ShowWindow(form.Handle(), SW_SHOWNORMAL);

@@ -24,6 +24,9 @@ file(REMOVE_RECURSE ${stage} ${VORRELIN_MSI})
 file(MAKE_DIRECTORY ${stage})
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${VORRELIN_ZIP} WORKING_DIRECTORY ${stage}
                 COMMAND_ERROR_IS_FATAL ANY)
+# The zip's files are in its one folder, named as the zip is.
+get_filename_component(folder ${VORRELIN_ZIP} NAME_WLE)
+set(stage ${stage}/${folder})
 file(COPY_FILE ${VORRELIN_ICO} ${stage}/VorrelinCurve.ico)
 
 set(ENV{SOURCE_DATE_EPOCH} ${VORRELIN_SOURCE_DATE_EPOCH})

@@ -57,8 +57,9 @@ TEST(DrawCommand, DrawsTheClosedCurveOfTheOrderInText1) {
     }
 }
 
-// What each failure leaves: the error, the variables (Level starts at 7, so one left alone shows)
-// and the operations that took effect (BackColor, Cls, the four of the view, then the curve).
+// What each failure leaves: the error, the variables (Level starts at 7, so one left alone shows),
+// the operations that took effect (BackColor, Cls, the four of the view, then the curve) and the
+// order the picture is described by: none until Cls has cleared it.
 TEST(DrawCommand, AFailureLeavesWhatWasDoneBeforeIt) {
     constexpr int kOverflow = RuntimeError::kOverflow;
     constexpr int kRefused = RuntimeError::kInvalidPropertyValue;
@@ -70,18 +71,19 @@ TEST(DrawCommand, AFailureLeavesWhatWasDoneBeforeIt) {
         std::int16_t level;
         std::int16_t step;
         std::size_t opsKept;
-    } cases[] = {{"1e9", {}, 0, kOverflow, 7, 6, 0},
-                 {"14", {}, 0, kOverflow, 14, 32766, 0},
-                 {"5", Kind::BackColor, 1, kRefused, 5, 16, 0},
-                 {"5", Kind::Cls, 1, kRefused, 5, 16, 1},
-                 {"5", Kind::ScaleLeft, 1, kRefused, 5, 16, 2},
-                 {"5", Kind::ScaleTop, 1, kRefused, 5, 16, 3},
-                 {"5", Kind::ScaleWidth, 1, kRefused, 5, 16, 4},
-                 {"5", Kind::ScaleHeight, 1, kRefused, 5, 16, 5},
-                 {"3", Kind::Line, 1, kRefused, 0, 67, 6},
-                 {"3", Kind::Line, 64, kRefused, 3, 67, 6 + 63},
-                 {"5", Kind::Line, 4096, kRefused, 5, 16, 6 + 4095 + 2},
-                 {"5", Kind::Refresh, 1, kRefused, 0, 16, 6 + 1537}};
+        std::optional<double> shown;
+    } cases[] = {{"1e9", {}, 0, kOverflow, 7, 6, 0, {}},
+                 {"14", {}, 0, kOverflow, 14, 32766, 0, {}},
+                 {"5", Kind::BackColor, 1, kRefused, 5, 16, 0, {}},
+                 {"5", Kind::Cls, 1, kRefused, 5, 16, 1, {}},
+                 {"5", Kind::ScaleLeft, 1, kRefused, 5, 16, 2, 5},
+                 {"5", Kind::ScaleTop, 1, kRefused, 5, 16, 3, 5},
+                 {"5", Kind::ScaleWidth, 1, kRefused, 5, 16, 4, 5},
+                 {"5", Kind::ScaleHeight, 1, kRefused, 5, 16, 5, 5},
+                 {"3", Kind::Line, 1, kRefused, 0, 67, 6, 3},
+                 {"3", Kind::Line, 64, kRefused, 3, 67, 6 + 63, 3},
+                 {"5", Kind::Line, 4096, kRefused, 5, 16, 6 + 4095 + 2, 5},
+                 {"5", Kind::Refresh, 1, kRefused, 0, 16, 6 + 1537, 5}};
     for (const auto& c : cases) {
         Recorder recorder;
         recorder.refuseKind = c.refuse;
@@ -93,6 +95,7 @@ TEST(DrawCommand, AFailureLeavesWhatWasDoneBeforeIt) {
         EXPECT_EQ(window.form.state.Level, c.level) << c.text;
         EXPECT_EQ(window.form.state.Step, c.step) << c.text;
         EXPECT_EQ(recorder.ops.size(), c.opsKept) << c.text;
+        EXPECT_EQ(window.form.OrderOnPicture(), c.shown) << c.text;
         if (c.opsKept <= 6 || c.refuse == Kind::Refresh) { // none drawn, or the counter wrapped
             EXPECT_EQ(window.form.state.SegmentCount, 0) << c.text;
         }

@@ -25,7 +25,7 @@ if [ "$kind" = install ]; then
     snapshot | LC_ALL=C sort >"$work/before"
     "$wine" msiexec /i "$msi" /qn || fail "the silent install failed"
     mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$3")
-    diff -r "$work/zip" "$WINEPREFIX/drive_c/Program Files/VorrelinCurve" ||
+    diff -r "$work/zip/$(basename "$3" .zip)" "$WINEPREFIX/drive_c/Program Files/VorrelinCurve" ||
         fail "Program Files\\VorrelinCurve does not hold the zip's files"
     for value in "DisplayName    REG_SZ    VorrelinCurve" "DisplayVersion    REG_SZ    $4" \
         "Publisher    REG_SZ    The VorrelinCurve authors" \

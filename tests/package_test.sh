@@ -35,7 +35,7 @@ printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>' \
     /usr/share/fonts/opentype/ipafont-gothic "$work/font-cache" >"$work/fonts.conf"
 FONTCONFIG_FILE="$work/fonts.conf" xvfb-run -a sh -c '
     "$1" & program=$!
-    for i in $(seq 100); do
+    for i in $(seq 600); do
         window=$(xdotool search --onlyvisible --name "^Vorrelin曲線\$") && break
         sleep 0.1
     done

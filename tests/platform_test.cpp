@@ -62,7 +62,8 @@ TEST(Dispatcher, ReportsEveryKindOfFailure) {
     }
 }
 
-// The clock runs while enabled with a positive interval, restarts on every write, refuses < 0.
+// The clock runs while enabled with a positive interval, restarts on every write, takes every
+// interval from 0 to the largest 32-bit one and refuses those below 0, keeping the one it had.
 TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
     struct LoggingTimer : ClockTimer {
         std::string log;
@@ -77,9 +78,16 @@ TEST(ClockTimer, RunsWhileEnabledWithAPositiveIntervalAndRestartsOnEveryWrite) {
     timer.Enabled(false);
     timer.Interval(50);
     timer.Enabled(true);
-    EXPECT_EQ(testing::ErrorOf([&] { timer.Interval(-1); }), RuntimeError::kInvalidPropertyValue);
+    timer.Interval(1);
+    timer.Interval(2147483647);
+    for (const std::int32_t refused : {-1, -2147483647 - 1}) {
+        EXPECT_EQ(testing::ErrorOf([&] { timer.Interval(refused); }),
+                  RuntimeError::kInvalidPropertyValue);
+    }
+    EXPECT_EQ(timer.Interval(), 2147483647);
     timer.Interval(0);
-    EXPECT_EQ(timer.log, "start 100, start 100, start 100, stop, stop, start 50, stop, ");
+    EXPECT_EQ(timer.log, "start 100, start 100, start 100, stop, stop, start 50, start 1, "
+                         "start 2147483647, stop, ");
 }
 
 // A refresh is shown at most once a frame; those in between ask for one paint.
@@ -99,15 +107,18 @@ TEST(RefreshPacer, ShowsAtMostOneRefreshAFrameAndAsksForOnePaintForTheRest) {
     }
 }
 
-// The window's layout at the standard density, at one and a half times it, and twice it.
+// The window's layout: every control at the standard density, some at one and a half times it
+// and at twice it.
 TEST(Layout, PutsTheControlsAtTheirTwipsOnEveryDensity) {
     const struct {
         const char* control;
         int dpi;
         Rect place;
-    } cases[] = {{"Picture1", 96, {8, 8, 437, 437}},    {"Command3", 96, {456, 208, 65, 25}},
-                 {"Text2", 96, {456, 152, 49, 18}},     {"Picture1", 144, {12, 12, 656, 656}},
-                 {"Command3", 144, {684, 312, 98, 38}}, {"Label2", 144, {684, 204, 134, 26}},
+    } cases[] = {{"Picture1", 96, {8, 8, 437, 437}},    {"Command1", 96, {456, 24, 41, 25}},
+                 {"Text1", 96, {456, 72, 41, 18}},      {"Label1", 96, {456, 56, 65, 25}},
+                 {"Command2", 96, {456, 104, 65, 25}},  {"Command3", 96, {456, 208, 65, 25}},
+                 {"Text2", 96, {456, 152, 49, 18}},     {"Label2", 96, {456, 136, 89, 17}},
+                 {"Picture1", 144, {12, 12, 656, 656}}, {"Label2", 144, {684, 204, 134, 26}},
                  {"Command1", 192, {912, 48, 82, 50}}};
     for (const auto& c : cases) {
         EXPECT_EQ(PlaceOf(kForm1.controls[IndexOf(kForm1, c.control)], c.dpi), c.place)

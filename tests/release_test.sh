@@ -41,15 +41,17 @@ done
 
 if [ "$kind" = windows ]; then
     zip=$2
+    top=$(basename "$zip" .zip)
     members=$(cmake -E tar tf "$zip" | tr '\n' ' ')
-    [ "$members" = "LICENSE.txt README.txt VorrelinCurve.exe " ] || fail "the zip holds $members"
+    [ "$members" = "$top/LICENSE.txt $top/README.txt $top/VorrelinCurve.exe " ] ||
+        fail "the zip holds $members"
     mkdir "$work/unpacked"
     (cd "$work/unpacked" && cmake -E tar xf "$zip")
     for text in LICENSE.txt README.txt; do
-        [ "$(grep -c "$(printf '\r')\$" "$work/unpacked/$text")" -eq "$(wc -l <"$work/unpacked/$text")" ] ||
+        [ "$(grep -c "$(printf '\r')\$" "$work/unpacked/$top/$text")" -eq "$(wc -l <"$work/unpacked/$top/$text")" ] ||
             fail "$text has lines without a Windows line end"
     done
-    [ "$(head -c 3 "$work/unpacked/README.txt")" = "$(printf '\357\273\277')" ] ||
+    [ "$(head -c 3 "$work/unpacked/$top/README.txt")" = "$(printf '\357\273\277')" ] ||
         fail "README.txt does not begin with the UTF-8 byte order mark"
 fi
 echo "$kind release artefacts: the same bytes from a clone and from an archive of the source"

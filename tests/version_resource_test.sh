@@ -10,6 +10,8 @@ for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'FILETYPE 0x1' 
     'BLOCK "041104b0"' 'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
     'VALUE "ProductName", "VorrelinCurve"' 'VALUE "InternalName", "VorrelinCurve"' \
     'VALUE "OriginalFilename", "VorrelinCurve.exe"' 'VALUE "Translation", 0x411, 1200' \
+    'VALUE "CompanyName", "The VorrelinCurve authors"' \
+    'VALUE "LegalCopyright", "Copyright (c) 2026 the VorrelinCurve authors"' \
     'RT_GROUP_ICON' 'LANGUAGE 17, 1'; do
     grep -qF "$line" "$work/dump.rc" || missing="$missing, $line"
 done

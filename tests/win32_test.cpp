@@ -4,7 +4,6 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/png_files.h"
 #include "platform/win32/text.h"
-#include "platform/win32/wic_png.h"
 #include "ui/form1_description.h"
 #include "ui/headless_form.h"
 #include "ui/win32/form1_window.h"
@@ -17,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include <wincodec.h>
 #include <windows.h>
 #include <wrl/client.h>
 
@@ -88,8 +88,8 @@ TEST_F(WindowTest, LaysItselfOutAgainAtAnotherDensity) {
 
 // The drawing area's pixels as the window system shows them.
 std::vector<Pixel> OnScreen(HWND box, int side) {
-    const HDC screen = GetDC(box);
-    const HDC memory = CreateCompatibleDC(screen);
+    const WindowDc screen = ClientDc(box);
+    const MemoryDc memory(CreateCompatibleDC(screen.Get().dc));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = side;
@@ -98,14 +98,11 @@ std::vector<Pixel> OnScreen(HWND box, int side) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     const GdiObject<HBITMAP> bitmap(
-        CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const HGDIOBJ old = SelectObject(memory, bitmap.Get());
-    BitBlt(memory, 0, 0, side, side, screen, 0, 0, SRCCOPY);
+        CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const Selection selected = Select(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, side, side, screen.Get().dc, 0, 0, SRCCOPY);
     std::vector<Pixel> pixels(static_cast<const Pixel*>(bits),
                               static_cast<const Pixel*>(bits) + side * side);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(box, screen);
     for (Pixel& pixel : pixels) {
         pixel |= 0xFF000000; // the screen keeps no alpha
     }
@@ -128,7 +125,7 @@ TEST_F(WindowTest, ARefreshShowsWhatWasDrawnSinceTheLast) {
 // Through MSAA: the proxy names each field by the label before it; the drawing area is a picture
 // whose new descriptions are announced and whose default action, copying, runs.
 TEST_F(WindowTest, ScreenReadersReadTheFieldsAndTheDrawingArea) {
-    const ComApartment com;
+    const ComApartment com = JoinComApartment();
     static std::vector<HWND> announced;
     const HWINEVENTHOOK hook = SetWinEventHook(
         EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
@@ -208,23 +205,44 @@ std::string Contents(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The pixels of a format on the clipboard, as the window system's clipboard gives them.
+// The bytes of a format on the clipboard, as the window system's clipboard gives them.
 std::string Pasted(UINT format) {
-    if (!OpenClipboard(nullptr)) {
-        return {};
-    }
-    const HGLOBAL memory = GetClipboardData(format);
-    const auto* bytes = static_cast<const char*>(GlobalLock(memory));
+    const OpenedClipboard clipboard = OpenClipboardFor(nullptr);
+    const HGLOBAL memory = clipboard ? GetClipboardData(format) : nullptr;
+    const auto* bytes = static_cast<const char*>(memory ? GlobalLock(memory) : nullptr);
     std::string copy(bytes, bytes ? GlobalSize(memory) : 0);
     GlobalUnlock(memory);
-    CloseClipboard();
     return copy;
+}
+
+// A PNG's pixels as WIC's decoder reads them, opaque; none if it finds no PNG.
+std::vector<Pixel> Decoded(const std::string& png) {
+    Microsoft::WRL::ComPtr<IWICImagingFactory> factory;
+    Microsoft::WRL::ComPtr<IWICStream> stream;
+    Microsoft::WRL::ComPtr<IWICBitmapDecoder> decoder;
+    Microsoft::WRL::ComPtr<IWICBitmapFrameDecode> frame;
+    Microsoft::WRL::ComPtr<IWICBitmapSource> pixels;
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_PPV_ARGS(&factory));
+    factory->CreateStream(&stream);
+    stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                 static_cast<DWORD>(png.size()));
+    if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &pixels))) {
+        return {};
+    }
+    std::vector<Pixel> decoded(433 * 433);
+    pixels->CopyPixels(nullptr, 433 * 4, static_cast<UINT>(decoded.size() * 4),
+                       reinterpret_cast<BYTE*>(decoded.data()));
+    return decoded;
 }
 
 // A copy offers the picture as a bitmap, bottom row first, and as PNG, made only when pasted
 // and as the picture was when copied: after another drawing, and after the window has gone.
 TEST(Picture, PastesThePictureAsItWasCopied) {
-    const ComApartment com;
+    const ComApartment com = JoinComApartment();
     RasterSurface order3(433, 433);
     DrawOrder(order3, "3");
     const ImageView expected = order3.Pixels().CompleteImage();
@@ -242,14 +260,15 @@ TEST(Picture, PastesThePictureAsItWasCopied) {
         EXPECT_EQ(Pasted(CF_DIB).substr(sizeof(BITMAPINFOHEADER)), bottomUp);
     }
     EXPECT_EQ(Pasted(CF_DIB).substr(sizeof(BITMAPINFOHEADER)), bottomUp);
-    EXPECT_EQ(Pasted(RegisterClipboardFormatW(L"PNG")), EncodePng(expected));
+    EXPECT_EQ(Decoded(Pasted(RegisterClipboardFormatW(L"PNG"))),
+              std::vector<Pixel>(expected.pixels.begin(), expected.pixels.end()));
 }
 
 // Saving replaces a file, refuses a read-only one and leaves it whole, and makes a new one; the
 // PNG records 96 dpi times the density and nothing else is left. (Wine's ReplaceFile keeps no
 // attributes of the file it replaces, so that is left to Windows.)
 TEST(Picture, SavingOverAFileKeepsWhatTheUserHad) {
-    const ComApartment com;
+    const ComApartment com = JoinComApartment();
     const struct {
         const wchar_t* name;
         DWORD attributes; // of the file there before, 0 for none

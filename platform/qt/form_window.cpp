@@ -1,6 +1,7 @@
 #include "platform/qt/form_window.h"
 
 #include "platform/qt/accessible_role.h"
+#include "platform/qt/field_edit.h"
 #include "platform/qt/text.h"
 #include "window/layout.h"
 
@@ -70,7 +71,7 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, QW
             break;
         }
         case ControlKind::TextBox:
-            widget = new QLineEdit(text, this);
+            widget = new FieldEdit(text, this);
             break;
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);

@@ -4,11 +4,11 @@
 #include "window/layout.h"
 
 #include <QClipboard>
+#include <QActionEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <chrono>
@@ -27,7 +27,12 @@ QImage Wrap(const ImageView& image) {
 
 PictureBox::PictureBox(QSize area, QWidget* parent)
     : QFrame(parent),
-      raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }) {
+      raster_(area.width(), area.height(), devicePixelRatioF(), [this] { Present(); }),
+      clock_([] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+              std::chrono::steady_clock::now().time_since_epoch());
+      }),
+      menu_(new QMenu(this)) {
     // A picture to a screen reader, not the frame round one.
     SetAccessibleRole(staticMetaObject, QAccessible::Graphic);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -60,16 +65,23 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 // A menu opened from the keyboard starts on its first command, so that Return runs it and a
 // screen reader names it; one opened by the mouse starts on none.
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
-    if (actions().isEmpty()) {
+    if (menu_->isEmpty()) {
         QFrame::contextMenuEvent(event);
         return;
     }
-    QMenu menu(this);
-    menu.addActions(actions());
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        menu.setActiveAction(actions().front());
+    const bool fromTheKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    menu_->setActiveAction(fromTheKeyboard ? menu_->actions().front() : nullptr);
+    menu_->exec(event->globalPos());
+}
+
+// The menu holds the area's actions, in their order.
+void PictureBox::actionEvent(QActionEvent* event) {
+    if (event->type() == QEvent::ActionAdded) {
+        menu_->insertAction(event->before(), event->action());
+    } else if (event->type() == QEvent::ActionRemoved) {
+        menu_->removeAction(event->action());
     }
-    menu.exec(event->globalPos());
+    QFrame::actionEvent(event);
 }
 
 // A window moved to a screen of another density is repainted whole, and its first paint there
@@ -110,9 +122,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 // A refresh shown at once paints only what the drawing changed since the last one: at the high
 // orders, little more than the pen's square.
 void PictureBox::Present() {
-    const RefreshPacer::Action action =
-        pacer_.Refresh(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now().time_since_epoch()));
+    const RefreshPacer::Action action = pacer_.Refresh(clock_());
     if (action == RefreshPacer::Action::Nothing) {
         return;
     }

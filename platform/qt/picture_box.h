@@ -5,6 +5,10 @@
 #include "window/refresh_pacer.h"
 
 #include <QFrame>
+#include <QMenu>
+#include <chrono>
+#include <functional>
+#include <utility>
 
 namespace vorrelin {
 
@@ -14,7 +18,9 @@ namespace vorrelin {
 // screen the window is on, and follows the window to a screen of another density; lines stay
 // DrawWidth logical pixels wide. Its frame shows when it has the focus. A screen reader is told
 // it is a picture. Its menu is that of the actions added to it, shown by a right click, the menu
-// key or Shift+F10; a screen reader offers the same actions.
+// key or Shift+F10; a screen reader offers the same actions. The menu is one for the area's
+// life: a screen reader keeps its items between openings, and one made afresh for each opening
+// would leave it holding items that are gone.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -30,10 +36,16 @@ public:
     // other usual image formats.
     void CopyPicture();
 
+    // The clock whose milliseconds pace the refreshes: the steady clock, unless one that does
+    // not go back is given instead (a test's stopped clock).
+    using Clock = std::function<std::chrono::milliseconds()>;
+    void PaceBy(Clock clock) { clock_ = std::move(clock); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 private:
     void Present();
@@ -41,6 +53,8 @@ private:
 
     RasterSurface raster_;
     RefreshPacer pacer_;
+    Clock clock_;
+    QMenu* menu_; // a child of the area
 };
 
 } // namespace vorrelin

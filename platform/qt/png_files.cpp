@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -66,6 +69,21 @@ std::optional<QByteArray> EncodePng(const ImageView& picture, std::string& reaso
         return {};
     }
     return png;
+}
+
+// The file-creation mask, read without changing it: umask() can only read it by setting it, and
+// a file another thread makes in between would get no mask at all. The kernel shows it in the
+// process's status; without that line, the tightest mask leaves a new file private.
+mode_t UserMask() {
+    constexpr mode_t kTightestMask = 077;
+    constexpr std::string_view kField = "Umask:"; // then blanks and the mask in octal
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(kField)) {
+            return static_cast<mode_t>(std::stoul(line.substr(kField.size()), nullptr, 8));
+        }
+    }
+    return kTightestMask;
 }
 
 // Writes all of a buffer, however many calls it takes.
@@ -143,8 +161,7 @@ std::optional<std::string> QtPngFiles::Replace(const std::filesystem::path& from
         // The owner and group too, where the system lets a user give a file away.
         [[maybe_unused]] const int owned = chown(from.c_str(), old.st_uid, old.st_gid);
     } else {
-        const mode_t mask = umask(0);
-        umask(mask);
+        const mode_t mask = UserMask();
         if (chmod(from.c_str(), (S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH) &
                                     ~mask) != 0) {
             return LastReason();

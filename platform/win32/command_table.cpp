@@ -10,7 +10,7 @@ void CommandTable::Add(wchar_t key, std::function<void()> run) {
     keys_.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(key),
                      static_cast<WORD>(kCommandIds.Id(commands_.size()))});
     commands_.push_back(std::move(run));
-    table_.reset(CreateAcceleratorTableW(keys_.data(), static_cast<int>(keys_.size())));
+    table_ = AcceleratorTable(CreateAcceleratorTableW(keys_.data(), static_cast<int>(keys_.size())));
     if (!table_) {
         ThrowLastError("CreateAcceleratorTable");
     }
@@ -26,7 +26,7 @@ bool CommandTable::Run(UINT_PTR id) const {
 }
 
 bool CommandTable::Translate(HWND window, MSG& message) const {
-    return table_ && TranslateAcceleratorW(window, table_.get(), &message);
+    return table_ && TranslateAcceleratorW(window, table_.Get(), &message);
 }
 
 } // namespace vorrelin::win32

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/win32/handles.h"
+
 #include <windows.h>
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <type_traits>
 #include <vector>
 
 namespace vorrelin::win32 {
@@ -46,8 +46,7 @@ public:
 private:
     std::vector<std::function<void()>> commands_;
     std::vector<ACCEL> keys_;
-    std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)> table_{
-        nullptr, DestroyAcceleratorTable};
+    AcceleratorTable table_;
 };
 
 } // namespace vorrelin::win32

@@ -53,9 +53,9 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, HI
 
     // Sized for the primary monitor's density first; the monitor it opens on may differ.
     const SIZE size = WindowSize(GetDpiForSystem());
-    window_.Adopt(CreateWindowExW(0, kClassName, Widen(description.caption).c_str(), kStyle,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
-                                  instance, this));
+    window_ = OwnedWindow(CreateWindowExW(0, kClassName, Widen(description.caption).c_str(),
+                                          kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+                                          nullptr, nullptr, instance, this));
     if (!Handle()) {
         ThrowLastError("CreateWindowExW");
     }
@@ -192,10 +192,12 @@ SIZE FormWindow::WindowSize(UINT dpi) const {
 }
 
 // Every control at its place and in the message font, at the window's density. If no font can
-// be made for the new density, the controls keep the one they have.
+// be made for the new density, the controls keep the one they have. The old font is deleted
+// only once no control holds it.
 void FormWindow::Layout() {
+    GdiObject<HFONT> old;
     if (GdiObject<HFONT> font = MessageFont(dpi_)) {
-        font_ = std::move(font);
+        old = std::exchange(font_, std::move(font));
     }
     std::size_t picture = 0;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -362,7 +364,7 @@ void FormWindow::OnDestroyed() {
     for (const auto& timer : timers_) {
         timer->WindowGone();
     }
-    window_.Forget();
+    window_.Release();
 }
 
 } // namespace vorrelin::win32

@@ -33,7 +33,7 @@ PictureBox::PictureBox(HWND parent, int id, int side, UINT dpi)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     RegisterOnce(windowClass);
-    window_.Adopt(CreateWindowExW(
+    window_ = OwnedWindow(CreateWindowExW(
         WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
         0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this));
     if (!window_.Get()) {
@@ -74,10 +74,11 @@ void PictureBox::Present() {
 // the first of them in the surface's buffer. A paint the system refuses leaves a paint due, so
 // the next refresh, or the repaint after the handler, tries again.
 void PictureBox::Paint() {
-    const PaintScope paint(Handle());
+    const OwnedPaint paint = BeginPaintOf(Handle());
+    const HDC dc = paint.Get().paint.hdc;
+    const RECT& due = paint.Get().paint.rcPaint;
     const ImageView picture = raster_.Pixels().CompleteImage();
-    const Rect area = Intersection(
-        Between(paint.Area().left, paint.Area().top, paint.Area().right, paint.Area().bottom),
+    const Rect area = Intersection(Between(due.left, due.top, due.right, due.bottom),
         {0, 0, picture.width, picture.height});
     if (area.Empty()) {
         pacer_.Painted();
@@ -91,8 +92,8 @@ void PictureBox::Paint() {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const Pixel* firstRow = picture.pixels.data() + std::ptrdiff_t{area.top} * picture.width;
-    if (paint.Dc() &&
-        SetDIBitsToDevice(paint.Dc(), area.left, area.top, static_cast<DWORD>(area.width),
+    if (dc &&
+        SetDIBitsToDevice(dc, area.left, area.top, static_cast<DWORD>(area.width),
                           static_cast<DWORD>(area.height), area.left, 0, 0,
                           static_cast<UINT>(area.height), firstRow, &info, DIB_RGB_COLORS) != 0) {
         pacer_.Painted();
@@ -106,8 +107,8 @@ void PictureBox::PaintEdge(WPARAM region) {
     if (GetFocus() != Handle()) {
         return;
     }
-    const WindowDc dc(Handle());
-    if (!dc.Get()) {
+    const WindowDc dc = WholeWindowDc(Handle());
+    if (!dc) {
         return;
     }
     RECT outer;
@@ -117,8 +118,8 @@ void PictureBox::PaintEdge(WPARAM region) {
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&inner), 2);
     OffsetRect(&inner, -outer.left, -outer.top);
     OffsetRect(&outer, -outer.left, -outer.top);
-    ExcludeClipRect(dc.Get(), inner.left, inner.top, inner.right, inner.bottom);
-    FillRect(dc.Get(), &outer, GetSysColorBrush(COLOR_HIGHLIGHT));
+    ExcludeClipRect(dc.Get().dc, inner.left, inner.top, inner.right, inner.bottom);
+    FillRect(dc.Get().dc, &outer, GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
 // At the mouse, or under the box's top-left corner for a menu asked for from the keyboard, which
@@ -208,7 +209,7 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
             }
             break;
         case WM_NCDESTROY:
-            box->window_.Forget();
+            box->window_.Release();
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/win32/picture_clipboard.h"
 
 #include "platform/win32/error.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/wic_png.h"
 
 #include <cstring>
@@ -40,39 +41,18 @@ std::string Dib(const ImageView& picture) {
 // Hands bytes to the clipboard, which is open, in a block of movable global memory; the block
 // is freed again unless the clipboard took it. Throws SystemError if it cannot.
 void SetClipboardBytes(UINT format, std::string_view bytes) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    void* at = memory ? GlobalLock(memory) : nullptr;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    void* at = memory ? GlobalLock(memory.Get()) : nullptr;
     if (!at) {
-        const DWORD reason = GetLastError();
-        GlobalFree(memory);
-        throw SystemError("GlobalAlloc", reason);
+        ThrowLastError("GlobalAlloc");
     }
     std::memcpy(at, bytes.data(), bytes.size());
-    GlobalUnlock(memory);
-    if (!SetClipboardData(format, memory)) {
-        const DWORD reason = GetLastError();
-        GlobalFree(memory);
-        throw SystemError("SetClipboardData", reason);
+    GlobalUnlock(memory.Get());
+    if (!SetClipboardData(format, memory.Get())) {
+        ThrowLastError("SetClipboardData");
     }
+    memory.Release(); // the clipboard's from now on
 }
-
-// The clipboard, opened for a window and closed again on every path.
-class OpenClipboardScope {
-public:
-    explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != 0) {}
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    ~OpenClipboardScope() {
-        if (open_) {
-            CloseClipboard();
-        }
-    }
-
-    bool Open() const { return open_; }
-
-private:
-    bool open_;
-};
 
 } // namespace
 
@@ -85,8 +65,8 @@ void PictureClipboard::Offer(HWND owner, Image picture) {
     if (!png) {
         ThrowLastError("RegisterClipboardFormat");
     }
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.Open()) {
+    const OpenedClipboard clipboard = OpenClipboardFor(owner);
+    if (!clipboard) {
         ThrowLastError("OpenClipboard");
     }
     if (!EmptyClipboard()) {
@@ -118,8 +98,8 @@ void PictureClipboard::RenderAll() {
     if (!picture_) {
         return;
     }
-    const OpenClipboardScope clipboard(owner_);
-    if (clipboard.Open() && GetClipboardOwner() == owner_) {
+    const OpenedClipboard clipboard = OpenClipboardFor(owner_);
+    if (clipboard && GetClipboardOwner() == owner_) {
         Render(CF_DIB);
         Render(PngFormat());
     }

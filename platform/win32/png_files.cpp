@@ -1,34 +1,13 @@
 #include "platform/win32/png_files.h"
 
 #include "platform/win32/error.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/wic_png.h"
 
 #include <system_error>
 #include <windows.h>
 
 namespace vorrelin::win32 {
-
-namespace {
-
-// A file handle, closed with its owner.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE file) : file_(file) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (file_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(file_);
-        }
-    }
-
-    HANDLE Get() const { return file_; }
-
-private:
-    HANDLE file_;
-};
-
-} // namespace
 
 std::filesystem::path WicPngFiles::Resolve(const std::filesystem::path& path) {
     std::error_code error;
@@ -55,9 +34,9 @@ std::optional<std::string> WicPngFiles::WritePng(const std::filesystem::path& pa
     }
     DWORD reason = ERROR_SUCCESS;
     {
-        const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE) {
+        const OwnedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
             return SystemMessage(GetLastError());
         }
         DWORD written = 0;

@@ -10,7 +10,8 @@ exec dbus-run-session -- sh -eu -c '
     server=$!
     trap "kill \$server \${app:-} 2>/dev/null; rm -rf \"\$work\"" EXIT
     for i in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    export DISPLAY=":$(cat "$work/display")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        PROGRAM_LOG="$work/program.log"
     unset QT_QPA_PLATFORM
     "$1" >"$work/program.log" 2>&1 &
     app=$!

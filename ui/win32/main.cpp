@@ -27,7 +27,8 @@ int StartFailed(const char* reason) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace vorrelin::win32;
-    const ComApartment com; // the system's dialogs, codecs and annotations need it
+    // The system's dialogs, codecs and annotations need it.
+    const ComApartment com = JoinComApartment();
     std::unique_ptr<Form1Window> window;
     try {
         // The program speaks Japanese, and says so to the system's own dialogs.
