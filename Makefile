@@ -3,6 +3,8 @@
 #               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
 # make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, its zip and its
 #               installer
+# make web      builds the page, build-web/site/, a static folder any web server can host
+# make web-run  serves the page on this machine and prints its address
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
 # make release  puts the Debian package, the Windows zip and installer, and SHA256SUMS in dist/
 # Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
@@ -11,9 +13,13 @@ JOBS ?= 2
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-windows
+WEB_BUILD := build-web
+WEB_PORT ?= 8028
+# emscripten's optimizer runs on Node and looks for Debian's JavaScript modules there.
+export NODE_PATH := /usr/share/nodejs
 DIST := dist
 
-.PHONY: all deps build build-sanitize windows package release test run bench clean
+.PHONY: all deps build build-sanitize windows web web-run package release test run bench clean
 
 all: build
 
@@ -35,6 +41,15 @@ windows: deps
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cmake --build $(WINDOWS_BUILD) --target zip installer
+
+web: deps
+	test -f $(WEB_BUILD)/CMakeCache.txt || emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+
+web-run: web
+	@echo "The page: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/site
 
 package: build
 	cmake --build $(BUILD) --target package
@@ -63,4 +78,4 @@ bench: build windows
 	xvfb-run -a tools/wine-run $(WINDOWS_BUILD)/bench/windows_bench.exe
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(DIST) build-faults
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD) $(DIST) build-faults
