@@ -8,8 +8,11 @@
 
 // The one function of the page that must be written in JavaScript: the browser calls only
 // JavaScript functions back.
-EM_JS(emscripten::EM_VAL, CallingBack, (int number),
-      { return Emval.toHandle(argument = > Module["runCallback"](number, argument)); });
+// clang-format off
+EM_JS(emscripten::EM_VAL, CallingBack, (int number), {
+    return Emval.toHandle(argument => Module["runCallback"](number, argument));
+});
+// clang-format on
 
 namespace vorrelin::web {
 
