@@ -1,6 +1,7 @@
 # make run      builds the program and opens its window
 # make test     builds everything and runs every test: once as built, once under AddressSanitizer
-#               and UndefinedBehaviorSanitizer (with clang), and the Windows build under Wine
+#               and UndefinedBehaviorSanitizer (with clang), the Windows build under Wine, and
+#               the web build under Node and in Chromium
 # make windows  cross-builds build-windows/VorrelinCurve.exe for 64-bit Windows, its zip and its
 #               installer
 # make web      builds the page, build-web/site/, a static folder any web server can host
@@ -64,10 +65,11 @@ release: package windows
 	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi $(DIST)/
 	cd $(DIST) && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
 
-test: build build-sanitize windows package release
+test: build build-sanitize windows web package release
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
+	ctest --test-dir $(WEB_BUILD) --output-on-failure
 
 run: build
 	$(BUILD)/vorrelincurve
