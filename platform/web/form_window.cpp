@@ -179,8 +179,8 @@ void FormWindow::ShowReport(const ErrorReport& report) {
     report_.Show(report);
 }
 
-// The window keeps its size in CSS pixels, scaled down as a whole where the screen is
-// narrower or shorter; its drawing area still holds a pixel for each of the screen's.
+// The window keeps its size in CSS pixels, zoomed out as a whole where the screen is narrower
+// or shorter; its drawing area still holds a pixel for each of the screen's.
 void FormWindow::FitScreen() {
     const val window = val::global("window");
     const double width = ToPixels(description_.clientWidth, kStandardDpi);
@@ -191,16 +191,7 @@ void FormWindow::FitScreen() {
         std::clamp(std::min((window["innerWidth"].as<double>() - 2 * kScreenMargin) / width,
                             (window["innerHeight"].as<double>() - top - kScreenMargin) / height),
                    kSmallestScale, 1.0);
-    val style = client_["style"];
-    if (scale >= 1.0) {
-        style.set("transform", val(""));
-        style.set("marginRight", val(""));
-        style.set("marginBottom", val(""));
-        return;
-    }
-    style.set("transform", val(fmt::format("scale({})", scale)));
-    style.set("marginRight", Pixels(-width * (1 - scale)));
-    style.set("marginBottom", Pixels(-height * (1 - scale)));
+    client_["style"].set("zoom", scale < 1.0 ? val(fmt::format("{}", scale)) : val(""));
 }
 
 } // namespace vorrelin::web

@@ -23,7 +23,7 @@ namespace vorrelin::web {
 // raise Click and its timers Timer; every event runs through the window's dispatch, one at a
 // time, and a run-time error is reported in a modal dialog, after which the program goes on;
 // while the dialog is open, events are dropped, as behind a desktop's message box. On a screen
-// too small for it, the whole window is shown smaller.
+// too small for it, the whole window is zoomed out.
 class FormWindow {
 public:
     // Runs the window's code for an event of a control, of the window or of a timer, by name.
