@@ -22,7 +22,7 @@ void WithPng(const val& canvas, std::function<void(val blob)> use) {
 } // namespace
 
 PictureBox::PictureBox(val canvas, int width, int height)
-    : canvas_(std::move(canvas)),
+    : canvas_(std::move(canvas)), densityQuery_(val::null()),
       raster_(width, height, DevicePixelRatio(), [this] { Present(); }) {
     canvas_.set("width", raster_.Pixels().Width());
     canvas_.set("height", raster_.Pixels().Height());
@@ -30,6 +30,7 @@ PictureBox::PictureBox(val canvas, int width, int height)
     canvas_["style"].set("height", Pixels(height));
     Repaint();
     WatchDensity();
+    Listen(val::global("window"), "resize", [this](val) { FollowDensity(); });
 }
 
 // A refresh shown at once puts only what the drawing changed since the last one; the page
@@ -66,17 +67,18 @@ void PictureBox::Paint(const Rect& area) {
         .call<void>("putImageData", data, 0, 0, area.left, area.top, area.width, area.height);
 }
 
-// The browser says when the ratio of device to CSS pixels leaves the one watched for.
+// The browser says when the ratio of device to CSS pixels leaves the one watched for, as on
+// another monitor; a zoom also resizes the page's viewport.
 void PictureBox::WatchDensity() {
-    const val query =
+    densityQuery_ =
         val::global("matchMedia")(val(fmt::format("(resolution: {}dppx)", DevicePixelRatio())));
-    query.call<void>("addEventListener", val("change"),
-                     Function(
-                         [this](val) {
-                             FollowDensity();
-                             WatchDensity();
-                         },
-                         Calls::Once));
+    densityQuery_.call<void>("addEventListener", val("change"),
+                             Function(
+                                 [this](val) {
+                                     FollowDensity();
+                                     WatchDensity();
+                                 },
+                                 Calls::Once));
 }
 
 void PictureBox::FollowDensity() {

@@ -42,6 +42,7 @@ private:
     void WatchDensity();
 
     val canvas_;
+    val densityQuery_;
     RasterSurface raster_;
     RefreshPacer pacer_;
     std::vector<std::uint32_t> rgba_; // the canvas's pixels as ImageData holds them
