@@ -180,16 +180,17 @@ void FormWindow::ShowReport(const ErrorReport& report) {
 }
 
 // The window keeps its size in CSS pixels, zoomed out as a whole where the screen is narrower
-// or shorter; its drawing area still holds a pixel for each of the screen's.
+// or shorter; its drawing area still holds a pixel for each of the screen's. The screen is the
+// layout viewport: a phone's browser widens the visual one, zooming out, for a page too wide.
 void FormWindow::FitScreen() {
-    const val window = val::global("window");
+    const val screen = Document()["documentElement"];
     const double width = ToPixels(description_.clientWidth, kStandardDpi);
     const double height = ToPixels(description_.clientHeight, kStandardDpi);
     const double top = client_.call<val>("getBoundingClientRect")["top"].as<double>() +
-                       window["scrollY"].as<double>();
+                       val::global("scrollY").as<double>();
     const double scale =
-        std::clamp(std::min((window["innerWidth"].as<double>() - 2 * kScreenMargin) / width,
-                            (window["innerHeight"].as<double>() - top - kScreenMargin) / height),
+        std::clamp(std::min((screen["clientWidth"].as<double>() - 2 * kScreenMargin) / width,
+                            (screen["clientHeight"].as<double>() - top - kScreenMargin) / height),
                    kSmallestScale, 1.0);
     client_["style"].set("zoom", scale < 1.0 ? val(fmt::format("{}", scale)) : val(""));
 }
