@@ -141,8 +141,8 @@ void FormWindow::AddMenu(std::string_view picture, std::vector<MenuCommand> comm
         area, client_["parentElement"], commands,
         [this, commands](std::size_t command) { Run(commands[command].run); }));
     Listen(Document(), "keydown", [this, area, commands](val event) {
-        if (!event["ctrlKey"].as<bool>() || event["altKey"].as<bool>() ||
-            event["metaKey"].as<bool>()) {
+        if (!event["ctrlKey"].as<bool>() || event["shiftKey"].as<bool>() ||
+            event["altKey"].as<bool>() || event["metaKey"].as<bool>()) {
             return;
         }
         const std::string key = event["key"].as<std::string>();

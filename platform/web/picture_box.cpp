@@ -10,6 +10,9 @@ namespace vorrelin::web {
 
 namespace {
 
+// How long a download's address is kept, for a browser that reads the file after the click.
+constexpr int kDownloadMilliseconds = 60'000;
+
 double DevicePixelRatio() {
     return val::global("devicePixelRatio").as<double>();
 }
@@ -117,8 +120,10 @@ void PictureBox::Save(const std::string& fileName) {
         link.set("href", url);
         link.set("download", Text(fileName));
         link.call<void>("click");
-        val::global("setTimeout")(Function(
-            [url](val) { val::global("URL").call<void>("revokeObjectURL", url); }, Calls::Once));
+        val::global("setTimeout")(
+            Function([url](val) { val::global("URL").call<void>("revokeObjectURL", url); },
+                     Calls::Once),
+            kDownloadMilliseconds);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "platform/web/picture_menu.h"
 
+#include <algorithm>
 #include <emscripten/eventloop.h>
 #include <string>
 
@@ -24,6 +25,7 @@ PictureMenu::PictureMenu(val owner, val container, const std::vector<MenuCommand
     menu_.call<void>("setAttribute", val("aria-label"),
                      owner_.call<val>("getAttribute", val("aria-label")));
     menu_.set("hidden", true);
+    menu_.call<void>("setAttribute", val("tabindex"), val("-1"));
     for (std::size_t i = 0; i < commands.size(); ++i) {
         val item = NewElement("div");
         const std::string_view text = commands[i].SpokenText();
@@ -75,12 +77,16 @@ bool PictureMenu::IsOpen() const {
     return !menu_["hidden"].as<bool>();
 }
 
-// The menu opens where it was asked for, inside the window's client area as far as it fits.
+// The menu opens where it was asked for, moved back onto the screen where it would go past
+// its right or bottom edge.
 void PictureMenu::Open(double x, double y, bool fromKeyboard) {
     menu_.set("hidden", false);
+    const val screen = Document()["documentElement"];
     val style = menu_["style"];
-    style.set("left", Pixels(x));
-    style.set("top", Pixels(y));
+    style.set("left", Pixels(std::max(0.0, std::min(x, screen["clientWidth"].as<double>() -
+                                                           menu_["offsetWidth"].as<double>()))));
+    style.set("top", Pixels(std::max(0.0, std::min(y, screen["clientHeight"].as<double>() -
+                                                          menu_["offsetHeight"].as<double>()))));
     (fromKeyboard ? items_.front() : menu_).call<void>("focus");
 }
 
