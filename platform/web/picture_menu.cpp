@@ -22,8 +22,7 @@ PictureMenu::PictureMenu(val owner, val container, const std::vector<MenuCommand
     : owner_(std::move(owner)), menu_(NewElement("div")), run_(std::move(run)) {
     menu_.set("id", owner_["id"].as<std::string>() + "Menu");
     menu_.call<void>("setAttribute", val("role"), val("menu"));
-    menu_.call<void>("setAttribute", val("aria-label"),
-                     owner_.call<val>("getAttribute", val("aria-label")));
+    menu_.call<void>("setAttribute", val("aria-labelledby"), owner_["id"]);
     menu_.set("hidden", true);
     menu_.call<void>("setAttribute", val("tabindex"), val("-1"));
     for (std::size_t i = 0; i < commands.size(); ++i) {
