@@ -7,7 +7,8 @@
 # make web      builds the page, build-web/site/, a static folder any web server can host
 # make web-run  serves the page on this machine and prints its address
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
-# make release  puts the Debian package, the Windows zip and installer, and SHA256SUMS in dist/
+# make release  puts the Debian package, the Windows zip and installer, the page's zip and
+#               SHA256SUMS in dist/
 # Each first installs whatever the machine lacks (Debian 12, apt-get as root or through sudo).
 
 JOBS ?= 2
@@ -56,13 +57,14 @@ package: build
 	cmake --build $(BUILD) --target package
 
 # The artefacts are those the tests ran on, named with the version of the project.
-release: package windows
+release: package windows web
 	rm -rf $(DIST)
 	mkdir $(DIST)
 	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) && \
 	cp $(BUILD)/vorrelincurve_$${version}_$$(dpkg --print-architecture).deb \
 	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.zip \
-	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi $(DIST)/
+	    $(WINDOWS_BUILD)/VorrelinCurve-$${version}-win64.msi \
+	    $(WEB_BUILD)/VorrelinCurve-$${version}-web.zip $(DIST)/
 	cd $(DIST) && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
 
 test: build build-sanitize windows web package release
