@@ -60,26 +60,23 @@ FormWindow::FormWindow(const WindowDescription& description, val client, Handler
         element.call<void>("setAttribute", val("class"),
                            val(LiesUnderneath(control.kind) ? "control underneath" : "control"));
         const Rect place = PlaceOf(control, kStandardDpi);
+        Place(element, place);
         switch (control.kind) {
         case ControlKind::PictureBox:
-            Place(element, place);
             element.call<void>("setAttribute", val("tabindex"), val("0"));
             element.call<void>("setAttribute", val("role"), val("img"));
             break;
         case ControlKind::CommandButton:
-            Place(element, place);
             element.set("type", val("button"));
             element.set("textContent", Text(control.text));
             Listen(element, "click",
                    [this, name = control.name](val) { Raise(name, Event::Click); });
             break;
         case ControlKind::TextBox:
-            Place(element, place);
             element.set("type", val("text"));
             element.set("value", Text(control.text));
             break;
         case ControlKind::Label:
-            Place(element, place);
             element.set("htmlFor", Text(control.labels));
             element.set("textContent", Text(control.text));
             break;
