@@ -57,10 +57,10 @@ if [ "$kind" = windows ]; then
         fail "README.txt does not begin with the UTF-8 byte order mark"
 fi
 if [ "$kind" = web ]; then
-    members=$(cmake -E tar tf "$1")
+    members=$(cmake -E tar tvf "$1")
     folder=$(basename "$1" .zip)
-    echo "$members" | grep -qx "$folder/index.html" || fail "the zip holds no $folder/index.html"
-    [ -z "$(echo "$members" | grep -v "^$folder/")" ] || fail "the zip holds files outside $folder/"
-    [ -z "$(cmake -E tar tvf "$1" | grep -v '^-rw-r--r-- ')" ] || fail "not every file is rw-r--r--"
+    echo "$members" | grep -q " $folder/index.html\$" || fail "the zip holds no $folder/index.html"
+    [ -z "$(echo "$members" | grep -v "^-rw-r--r-- .* $folder/")" ] ||
+        fail "the zip holds files outside $folder/ or not rw-r--r--: $members"
 fi
 echo "$kind release artefacts: the same bytes from a clone and from an archive of the source"
