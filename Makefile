@@ -6,6 +6,7 @@
 #               installer
 # make web      builds the page, build-web/site/, a static folder any web server can host
 # make web-run  serves the page on this machine and prints its address
+# make bench-web  times the page's drawing in Chromium at device pixel ratios 1 and 2
 # make package  builds the Debian package build/vorrelincurve_<version>_<arch>.deb
 # make release  puts the Debian package, the Windows zip and installer, the page's zip and
 #               SHA256SUMS in dist/
@@ -21,7 +22,8 @@ WEB_PORT ?= 8028
 export NODE_PATH := /usr/share/nodejs
 DIST := dist
 
-.PHONY: all deps build build-sanitize windows web web-run package release test run bench clean
+.PHONY: all deps build build-sanitize windows web web-run package release test run bench bench-web \
+        clean
 
 all: build
 
@@ -80,6 +82,10 @@ bench: build windows
 	$(BUILD)/bench/draw_bench
 	$(BUILD)/bench/window_bench
 	xvfb-run -a tools/wine-run $(WINDOWS_BUILD)/bench/windows_bench.exe
+
+# The page's drawing times in Chromium, with Debian's own Python, which has Selenium.
+bench-web: web
+	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/site
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD) $(DIST) build-faults
