@@ -285,8 +285,10 @@ def densities(page):
 
 
 def offline(page):
+    """With the server gone and the HTTP cache emptied, only the service worker has the site."""
     page.server.shutdown()
     page.server.server_close()
+    page.cdp("Network.clearBrowserCache")
     page.load()
     page.draw("5")
     page.shows(page.trace("5"), "offline, the desktop's order 5")
