@@ -13,6 +13,7 @@ ReportDialog::ReportDialog(val container)
     text_.set("id", val("ReportText"));
     ok_.set("type", val("button"));
     ok_.set("textContent", val("OK"));
+    ok_.set("autofocus", true);
     Listen(ok_, "click", [this](val) { dialog_.call<void>("close"); });
     dialog_.call<void>("append", title_, text_, ok_);
     container.call<void>("append", dialog_);
@@ -22,7 +23,6 @@ void ReportDialog::Show(const ErrorReport& report) {
     title_.set("textContent", Text(report.title));
     text_.set("textContent", Text(report.text));
     dialog_.call<void>("showModal");
-    ok_.call<void>("focus");
 }
 
 } // namespace vorrelin::web
