@@ -1,9 +1,10 @@
 #include "runtime/conversions.h"
 
-#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <fast_float/fast_float.h>
 
 namespace vorrelin {
 
@@ -84,10 +85,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Exponents are capped at this while they are read: a larger one already puts any number far
-// outside the double range, and the cap keeps the arithmetic from overflowing.
-constexpr std::int64_t kExponentBound = 100'000'000;
-
 // Appends the digits at the reading position to `out` and returns how many there were.
 std::size_t ReadDigits(PrefixReader& reader, std::string& out) {
     std::size_t count = 0;
@@ -105,35 +102,24 @@ double NumericPrefix(std::string_view text) {
         reader.Advance();
     }
 
-    // The number is copied as plain ASCII, which std::from_chars then converts exactly and
-    // without regard to the locale. Only a sign, digits, a point and an exponent ever reach
-    // it, so it never sees "inf", "nan" or a hexadecimal float.
+    // The number is copied as plain ASCII, which fast_float then converts exactly (the nearest
+    // double) and without regard to the locale, as std::from_chars would where the standard
+    // library has it for doubles. Only a sign, digits, a point and an exponent ever reach it, so
+    // it never sees "inf", "nan" or a hexadecimal float: an infinity can only be an overflow.
     std::string number;
     if (reader.Take('-')) {
         number += '-';
     } else {
         reader.Take('+');
     }
-    std::string whole;
-    std::string fraction;
-    ReadDigits(reader, whole);
+    const std::size_t digits = ReadDigits(reader, number);
+    std::size_t fraction = 0;
     if (reader.Take('.')) {
-        ReadDigits(reader, fraction);
+        number += '.';
+        fraction = ReadDigits(reader, number);
     }
-    if (whole.empty() && fraction.empty()) {
+    if (digits == 0 && fraction == 0) {
         return 0.0;
-    }
-    number += whole.empty() ? "0" : whole;
-    number += '.';
-    number += fraction.empty() ? "0" : fraction;
-
-    // The decimal exponent of the leading significant digit, so that a value that from_chars
-    // finds out of range can be told apart: too large is the overflow error, too small is 0.
-    const std::size_t wholeZeros = std::min(whole.find_first_not_of('0'), whole.size());
-    auto magnitude = static_cast<std::int64_t>(whole.size() - wholeZeros) - 1;
-    if (wholeZeros == whole.size()) {
-        magnitude = -1 - static_cast<std::int64_t>(
-                             std::min(fraction.find_first_not_of('0'), fraction.size()));
     }
 
     const char marker = reader.Peek();
@@ -145,24 +131,15 @@ double NumericPrefix(std::string_view text) {
         } else {
             reader.Take('+');
         }
-        const std::size_t signLength = exponent.size();
         if (ReadDigits(reader, exponent) > 0) {
             number += exponent;
-            std::int64_t exponentValue = 0;
-            for (const char digit : std::string_view(exponent).substr(signLength)) {
-                exponentValue = std::min(exponentValue * 10 + (digit - '0'), kExponentBound);
-            }
-            magnitude += signLength == 2 ? -exponentValue : exponentValue;
         }
     }
 
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (magnitude > 0) {
-            throw RuntimeError::Overflow();
-        }
-        return 0.0;
+    fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    if (std::isinf(value)) {
+        throw RuntimeError::Overflow();
     }
     return value;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -183,7 +184,9 @@ TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
                 }
             });
             DrawOrder(lines, order);
-            EXPECT_TRUE(std::ranges::equal(surface.Pixels().CompleteImage().pixels, painter.pixels))
+            const std::span<const Pixel> drawn = surface.Pixels().CompleteImage().pixels;
+            EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), painter.pixels.begin(),
+                                   painter.pixels.end()))
                 << "order " << order << " at " << ratio;
         }
     }

@@ -3,6 +3,7 @@
 #include "window/window_description.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace vorrelin {
@@ -18,14 +19,13 @@ inline constexpr ControlDescription kForm1Controls[] = {
     {"Label2", ControlKind::Label, "タイマー間隔", 6840, 2040, 1335, 255, "Text2"},
 };
 
-static_assert(std::ranges::all_of(kForm1Controls,
-                                  [](const ControlDescription& control) {
-                                      return control.labels.empty() ||
-                                             std::ranges::any_of(
-                                                 kForm1Controls, [&](const auto& c) {
-                                                     return c.name == control.labels;
-                                                 });
-                                  }),
+static_assert(std::all_of(std::begin(kForm1Controls), std::end(kForm1Controls),
+                          [](const ControlDescription& control) {
+                              return control.labels.empty() ||
+                                     std::any_of(
+                                         std::begin(kForm1Controls), std::end(kForm1Controls),
+                                         [&](const auto& c) { return c.name == control.labels; });
+                          }),
               "a label names a control that Form1 does not have");
 
 inline constexpr std::string_view kForm1Timers[] = {"Timer1"};

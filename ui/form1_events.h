@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -29,10 +30,10 @@ inline constexpr HandlerBinding kForm1Handlers[] = {
     {"Timer1", Event::Timer, &Form1::Timer1_Timer},
 };
 
-static_assert(std::ranges::all_of(kForm1Handlers,
-                                  [](const HandlerBinding& binding) {
-                                      return RaisesEvents(kForm1, binding.control);
-                                  }),
+static_assert(std::all_of(std::begin(kForm1Handlers), std::end(kForm1Handlers),
+                          [](const HandlerBinding& binding) {
+                              return RaisesEvents(kForm1, binding.control);
+                          }),
               "a handler is bound to a name that is not the window's, a control's or a timer's");
 
 // Runs the handler of an event, if the event has one.

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
+#include <fmt/format.h>
 #include <random>
 #include <system_error>
 #include <utility>
@@ -16,9 +16,7 @@ namespace {
 
 // An order as the user would write it: the shortest text that reads back as the same number.
 std::string OrderText(double order) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, order);
-    return {text, result.ptr};
+    return fmt::format("{}", order);
 }
 
 std::filesystem::path FromText(std::string_view text) {
@@ -72,9 +70,9 @@ std::filesystem::path WithPngExtension(std::filesystem::path path) {
     const std::string name = PathText(path.filename());
     const std::string_view end =
         std::string_view(name).substr(name.size() - std::min(name.size(), kPngExtension.size()));
-    if (!std::ranges::equal(end, kPngExtension, [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        })) {
+    if (!std::equal(
+            end.begin(), end.end(), kPngExtension.begin(), kPngExtension.end(),
+            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; })) {
         path += FromText(kPngExtension);
     }
     return path;

@@ -38,15 +38,15 @@ struct WindowDescription {
 enum class Event { Load, Click, Timer };
 
 constexpr bool HasControl(const WindowDescription& window, std::string_view name) {
-    return std::ranges::any_of(window.controls,
-                               [&](const ControlDescription& c) { return c.name == name; });
+    return std::any_of(window.controls.begin(), window.controls.end(),
+                       [&](const ControlDescription& c) { return c.name == name; });
 }
 
 // Whether an event of this name can come from the window: the window itself, one of its
 // controls or one of its timers.
 constexpr bool RaisesEvents(const WindowDescription& window, std::string_view name) {
     return name == window.name || HasControl(window, name) ||
-           std::ranges::find(window.timers, name) != window.timers.end();
+           std::find(window.timers.begin(), window.timers.end(), name) != window.timers.end();
 }
 
 } // namespace vorrelin
