@@ -52,7 +52,7 @@ std::filesystem::path ProposedPictureName(std::string_view caption, std::optiona
     return FromText(name);
 }
 
-std::vector<MenuCommand> PictureMenu(std::function<void()> copy, std::function<void()> save) {
+std::vector<MenuCommand> PictureCommands(std::function<void()> copy, std::function<void()> save) {
     return {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control, std::move(copy)},
             {kSavePicture, kSaveKey, MenuCommand::Reach::Window, std::move(save)}};
 }
@@ -103,7 +103,7 @@ std::filesystem::path FirstSaveFolder(const std::filesystem::path& pictures,
                                       const std::filesystem::path& otherwise) {
     std::error_code error;
     return !pictures.empty() && std::filesystem::is_directory(pictures, error) ? pictures
-                                                                                : otherwise;
+                                                                               : otherwise;
 }
 
 SaveCommand::SaveCommand(std::string_view caption, std::filesystem::path firstFolder,

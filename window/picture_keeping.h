@@ -32,9 +32,9 @@ inline constexpr std::string_view kPngExtension = ".png";
 // The drawing area's name for a screen reader.
 inline constexpr std::string_view kPictureName = "描画領域";
 
-// The drawing area's menu: copying its picture while the area has the focus, saving it from
-// anywhere in the window.
-std::vector<MenuCommand> PictureMenu(std::function<void()> copy, std::function<void()> save);
+// The commands of the drawing area's menu: copying its picture while the area has the focus,
+// saving it from anywhere in the window.
+std::vector<MenuCommand> PictureCommands(std::function<void()> copy, std::function<void()> save);
 
 // What the drawing area shows, for a screen reader: the window's caption and the order of the
 // curve drawn, once one is.

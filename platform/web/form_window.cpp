@@ -111,11 +111,7 @@ PictureBox& FormWindow::Picture(std::string_view name) const {
 }
 
 WebTimer& FormWindow::Timer(std::string_view name) const {
-    const auto found = std::find(description_.timers.begin(), description_.timers.end(), name);
-    if (found == description_.timers.end()) {
-        throw std::logic_error("no timer " + std::string(name));
-    }
-    return *timers_[static_cast<std::size_t>(found - description_.timers.begin())];
+    return *timers_[TimerIndexOf(description_, name)];
 }
 
 void FormWindow::Raise(std::string_view control, Event event) {

@@ -47,8 +47,8 @@ Form1Window::Form1Window(QWidget* parent, AskSaveName askSaveName)
     setWindowIcon(QIcon(QStringLiteral(":/icons/vorrelincurve.xpm")));
     PictureBox& picture = Picture("Picture1");
     picture.setAccessibleName(FromUtf8(kPictureName));
-    AddMenu("Picture1", PictureMenu([&picture] { picture.CopyPicture(); },
-                                    [this] { SavePicture(); }));
+    AddMenu("Picture1",
+            PictureCommands([&picture] { picture.CopyPicture(); }, [this] { SavePicture(); }));
     Raise(kForm1.name, Event::Load);
 }
 

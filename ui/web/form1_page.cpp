@@ -16,16 +16,16 @@ Form1Page::Form1Page(val client)
       text1_(Control("Text1")), text2_(Control("Text2")),
       form_(Picture("Picture1").Surface(), text1_, text2_, Timer("Timer1")) {
     PictureBox& picture = Picture("Picture1");
-    AddMenu("Picture1", {{kCopyPicture, kCopyKey, MenuCommand::Reach::Control,
-                          [this, &picture] {
-                              picture.Copy([this](const std::string& reason) {
-                                  ShowReport(CopyFailureReport(reason));
-                              });
-                          }},
-                         {kSavePicture, kSaveKey, MenuCommand::Reach::Window, [this, &picture] {
-                              picture.Save(PathText(
-                                  ProposedPictureName(kForm1.caption, form_.OrderOnPicture())));
-                          }}});
+    AddMenu("Picture1", PictureCommands(
+                            [this, &picture] {
+                                picture.Copy([this](const std::string& reason) {
+                                    ShowReport(CopyFailureReport(reason));
+                                });
+                            },
+                            [this, &picture] {
+                                picture.Save(PathText(
+                                    ProposedPictureName(kForm1.caption, form_.OrderOnPicture())));
+                            }));
     Raise(kForm1.name, Event::Load);
 }
 

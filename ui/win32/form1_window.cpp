@@ -48,7 +48,8 @@ Form1Window::Form1Window(HINSTANCE instance)
               return ConfirmReplace(window_.Handle(), kSaveTitle, file);
           },
           [this](const ErrorReport& report) { window_.ShowReport(report); }) {
-    window_.AddMenu("Picture1", PictureMenu([this] { CopyPicture(); }, [this] { SavePicture(); }));
+    window_.AddMenu("Picture1",
+                    PictureCommands([this] { CopyPicture(); }, [this] { SavePicture(); }));
     window_.Raise(kForm1.name, Event::Load);
 }
 
