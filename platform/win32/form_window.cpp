@@ -6,6 +6,7 @@
 #include "window/layout.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,6 +34,19 @@ GdiObject<HFONT> MessageFont(UINT dpi) {
     return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
+// A field's own menu, asked for from the keyboard, starts on its first command, as the drawing
+// area's does: the Down key, waiting in the queue, selects it once the menu runs. The field
+// lets the subclass go as it is destroyed.
+LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR) {
+    if (message == WM_CONTEXTMENU && lParam == -1) {
+        PostMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(field, FieldProcedure, id);
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
 } // namespace
 
 FormWindow::FormWindow(const WindowDescription& description, Handler handler, HINSTANCE instance,
@@ -53,9 +67,9 @@ FormWindow::FormWindow(const WindowDescription& description, Handler handler, HI
 
     // Sized for the primary monitor's density first; the monitor it opens on may differ.
     const SIZE size = WindowSize(GetDpiForSystem());
-    window_ = OwnedWindow(CreateWindowExW(0, kClassName, Widen(description.caption).c_str(),
-                                          kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
-                                          nullptr, nullptr, instance, this));
+    window_ = OwnedWindow(CreateWindowExW(0, kClassName, Widen(description.caption).c_str(), kStyle,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
+                                          nullptr, instance, this));
     if (!Handle()) {
         ThrowLastError("CreateWindowExW");
     }
@@ -116,6 +130,9 @@ HWND FormWindow::CreateControl(std::size_t index, HINSTANCE instance) {
         made = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                                child | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                ControlId(index), instance, nullptr);
+        if (made) {
+            SetWindowSubclass(made, FieldProcedure, 0, 0);
+        }
         break;
     case ControlKind::Label:
         made = CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
