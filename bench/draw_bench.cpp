@@ -58,9 +58,7 @@ private:
     Colour back_ = 0;
 };
 
-template <typename Surface>
-void DrawCommand(benchmark::State& state, const char* order) {
-    Surface picture;
+void DrawCommand(benchmark::State& state, vorrelin::DrawingSurface& picture, const char* order) {
     vorrelin::HeadlessForm window(picture, order);
     vorrelin::Form1& form = window.form;
     form.Form_Load();
@@ -70,22 +68,21 @@ void DrawCommand(benchmark::State& state, const char* order) {
     state.SetItemsProcessed(state.iterations() * (std::int64_t{4} << (2 * form.state.Level)));
 }
 
-struct HeadlessSurface : vorrelin::RasterSurface {
-    HeadlessSurface() : RasterSurface(kAreaPixels, kAreaPixels) {}
-};
-
 void Repeated(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
 void Raster(benchmark::State& state, const char* order) {
-    DrawCommand<HeadlessSurface>(state, order);
+    vorrelin::RasterSurface surface(kAreaPixels, kAreaPixels);
+    DrawCommand(state, surface, order);
 }
 void Nothing(benchmark::State& state, const char* order) {
-    DrawCommand<NullSurface>(state, order);
+    NullSurface surface;
+    DrawCommand(state, surface, order);
 }
 void Painter(benchmark::State& state, const char* order) {
-    DrawCommand<PainterSurface>(state, order);
+    PainterSurface surface;
+    DrawCommand(state, surface, order);
 }
 
 BENCHMARK_ORDERS(Raster, Repeated);

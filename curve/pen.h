@@ -4,8 +4,11 @@
 #include "graphics/drawing_surface.h"
 #include "runtime/conversions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
+#include <utility>
 
 namespace vorrelin {
 
@@ -68,43 +71,48 @@ inline void MoveTo(CurveState& state, double x, double y) {
     state.CurY = y;
 }
 
-// The pen: draws relative segments from the window's current point (CurX, CurY), each in the
-// ramp colour of the window's segment counter (SegmentCount), which it then advances; each time
-// the counter wraps to 0 it refreshes the surface, so the picture so far goes on screen.
+// The pen: draws relative segments from the current point (CurX, CurY), each in the ramp colour
+// of the segment counter (SegmentCount), which it then advances; each time the counter wraps to
+// 0 it refreshes the surface, so the picture so far goes on screen.
 //
 // It keeps its segments in a run and hands the run to the surface in one call when the run is
 // full, before each refresh, and when the pen goes, whether the drawing ended or failed. A run
 // holds a colour cycle; on a surface that may refuse a line it holds one segment, handed over
 // before the pen moves, so that a refusal leaves the pen where that segment began.
+//
+// While it draws, the pen keeps the window's variables as its own, and writes them back to the
+// window's before each hand-over and each refresh, and when it goes: wherever anything outside
+// can see them. In between they are the pen's alone. So is the counter, which the pen keeps, while
+// it is on the ramp, as its place in the ramp's table. `Surface` is the surface's own type where
+// the caller knows it, so that its calls are direct.
+template <typename Surface>
 class Pen {
 public:
-    Pen(CurveState& state, DrawingSurface& surface)
-        : state_(state), surface_(surface), onTheRamp_(OnTheRamp(state.SegmentCount)),
-          capacity_(surface.RefusesNoLine() ? run_.size() : kOneSegment) {
-        run_[0] = {static_cast<float>(state.CurX), static_cast<float>(state.CurY), 0};
+    Pen(CurveState& window, Surface& surface)
+        : window_(window), state_(window), surface_(surface),
+          onTheRamp_(OnTheRamp(window.SegmentCount)),
+          end_(run_.data() + (surface.TakesRuns() ? run_.size() : kOneSegment)) {
+        run_[0] = {static_cast<float>(state_.CurX), static_cast<float>(state_.CurY), 0};
+        SetCount(state_.SegmentCount);
     }
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
     ~Pen() { HandOver(); }
 
-    // One segment from the current point, in the colour of the counter before it.
+    // The depth and the unit of the curve being drawn.
+    std::int16_t& Level() { return state_.Level; }
+    std::int16_t Step() const { return state_.Step; }
+
+    // One segment from the current point, in the colour of the counter before it. The usual
+    // segment neither fills the run nor wraps the counter, and nothing outside sees it yet.
     void LineBy(double dx, double dy) {
-        const double nx = state_.CurX + dx;
-        const double ny = state_.CurY + dy;
-        const double count = state_.SegmentCount;
-        run_[size_++] = {static_cast<float>(nx), static_cast<float>(ny),
-                         onTheRamp_ ? kRamp[static_cast<std::size_t>(count)]
-                                    : OffTheRampColour(count)};
-        if (size_ == capacity_) {
-            HandOver();
-        }
-        state_.CurX = nx;
-        state_.CurY = ny;
-        state_.SegmentCount = count + 1 > kLastRampIndex ? 0 : count + 1;
-        if (state_.SegmentCount == 0) {
-            onTheRamp_ = true;
-            HandOver();
-            surface_.Refresh();
+        if (next_ != quietEnd_) {
+            state_.CurX += dx;
+            state_.CurY += dy;
+            *next_++ = {static_cast<float>(state_.CurX), static_cast<float>(state_.CurY),
+                        *colour_++};
+        } else {
+            LineByToAStop(dx, dy);
         }
     }
 
@@ -112,17 +120,69 @@ private:
     // A run of one segment: its start and its end.
     static constexpr std::size_t kOneSegment = 2;
 
-    void HandOver();
+    double Count() const {
+        return onTheRamp_ ? static_cast<double>(colour_ - kRamp.data()) : state_.SegmentCount;
+    }
 
-    CurveState& state_;
-    DrawingSurface& surface_;
+    // Sets the counter, and with it the segments that can go before the next stop: the one
+    // that fills the run, or wraps the counter. Off the ramp every segment is a stop.
+    void SetCount(double count) {
+        state_.SegmentCount = count;
+        quietEnd_ = next_;
+        if (onTheRamp_) {
+            colour_ = kRamp.data() + static_cast<int>(count);
+            const std::ptrdiff_t toTheWrap = kLastRampIndex - static_cast<int>(count);
+            quietEnd_ += std::min(toTheWrap, end_ - 1 - next_);
+        }
+    }
+
+    // A segment that fills the run or wraps the counter, or one of a counter off the ramp.
+    void LineByToAStop(double dx, double dy) {
+        const double count = Count();
+        const double nx = state_.CurX + dx;
+        const double ny = state_.CurY + dy;
+        *next_++ = {static_cast<float>(nx), static_cast<float>(ny),
+                    onTheRamp_ ? kRamp[static_cast<std::size_t>(count)] : OffTheRampColour(count)};
+        if (next_ == end_) {
+            HandOver();
+        }
+        state_.CurX = nx;
+        state_.CurY = ny;
+        const double counted = count + 1 > kLastRampIndex ? 0 : count + 1;
+        onTheRamp_ = onTheRamp_ || counted == 0;
+        SetCount(counted);
+        if (counted == 0) {
+            HandOver();
+            surface_.Refresh();
+            SetCount(counted);
+        }
+    }
+
+    // The run is emptied before the surface sees it, so that a refused segment is never handed
+    // over twice; the next run starts where this one ends.
+    void HandOver() {
+        state_.SegmentCount = Count();
+        window_ = state_;
+        Vertex* const last = std::exchange(next_, run_.data() + 1) - 1;
+        if (last != run_.data()) {
+            surface_.Polyline(std::span<const Vertex>(run_.data(), last + 1));
+            run_[0] = *last;
+        }
+    }
+
+    CurveState& window_;
+    CurveState state_;
+    Surface& surface_;
     // Whether the counter is a whole count 0..1536, whose colour the table holds. It is from the
     // start of every drawing, and stays so once it is.
     bool onTheRamp_;
     // The point the run starts from, then the end and colour of each segment.
     std::array<Vertex, kRampLength + 1> run_;
-    std::size_t size_ = 1;
-    const std::size_t capacity_;
+    Vertex* next_ = run_.data() + 1;
+    Vertex* const end_;
+    // Where the next stop's segment goes, and the colour of the next usual segment.
+    Vertex* quietEnd_ = nullptr;
+    const Colour* colour_ = kRamp.data();
 };
 
 } // namespace vorrelin

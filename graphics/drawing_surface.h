@@ -41,9 +41,9 @@ public:
     // Shows the image drawn so far on screen.
     virtual void Refresh() = 0;
 
-    // Whether the surface draws every line it is given and never refuses one. Only such a
-    // surface is handed lines in runs: a refusal inside a run could not tell which line it was.
-    virtual bool RefusesNoLine() const { return false; }
+    // Whether the surface takes lines in runs (Polyline): it draws every line it is given and
+    // never refuses one, for a refusal inside a run could not tell which line it was.
+    virtual bool TakesRuns() const { return false; }
     // Whether all the surface keeps of what it is given is the picture, in which a line hides
     // whatever it is drawn over. Such a surface may be spared lines, and refreshes, that would
     // leave the picture as it is.

@@ -17,7 +17,7 @@ public:
     void ScaleHeight(float) override {}
     void Line(float, float, float, float, Colour) override {}
     void Refresh() override {}
-    bool RefusesNoLine() const override { return true; }
+    bool TakesRuns() const override { return true; }
     bool KeepsOnlyThePicture() const override { return true; }
     void Polyline(std::span<const Vertex>) override {}
 };

@@ -14,7 +14,7 @@ namespace vorrelin {
 // coordinates stretched over all the raster's pixels, and lines stroked straight into them. A
 // line DrawWidth logical pixels wide covers round(DrawWidth·r) device pixels at a device pixel
 // ratio r. It refuses no line, so a pen hands it whole runs of them.
-class RasterSurface : public DrawingSurface {
+class RasterSurface final : public DrawingSurface {
 public:
     // The colour the area shows until its first Cls: the usual face colour of a dialog.
     static constexpr Colour kInitialBackColor = 0xF0F0F0;
@@ -36,7 +36,7 @@ public:
     void ScaleHeight(float value) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
     void Refresh() override;
-    bool RefusesNoLine() const override { return true; }
+    bool TakesRuns() const override { return true; }
     bool KeepsOnlyThePicture() const override { return true; }
     void Polyline(std::span<const Vertex> vertices) override;
 

@@ -31,12 +31,15 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
 
 // Segments one by one or in runs: each from the last one's end in the colour of the count before
 // it, and a refresh each time the counter wraps, after the segments before it, and only then.
+// The window's variables are the pen's wherever the surface sees them: at a refresh, and at each
+// line handed over alone.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     constexpr int kStart = 5;
     for (const bool inRuns : {false, true}) {
         Recorder recorder;
-        recorder.surface.refusesNoLine = inRuns;
+        recorder.surface.takesRuns = inRuns;
         CurveState state{.CurX = 7, .SegmentCount = kStart};
+        recorder.window = &state;
         {
             Pen pen(state, recorder.surface);
             for (int i = 0; i < 2 * kRampLength + 1; ++i) {
@@ -50,6 +53,11 @@ TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
                                                  : op.colour == PenColor(count) &&
                                                        op.x1 == 7 + lines && op.x2 == op.x1 + 1)
                 << lines << (inRuns ? " in runs" : "");
+            if (op.kind == Kind::Refresh || !inRuns) {
+                const auto seen =
+                    recorder.windowAt[static_cast<std::size_t>(&op - &recorder.ops[0])];
+                ASSERT_EQ(seen, std::make_pair(7.0 + lines, count)) << lines;
+            }
             lines += op.kind == Kind::Line ? 1 : 0;
         }
         EXPECT_EQ(recorder.ops.size(), 2u * kRampLength + 3);
