@@ -1,4 +1,5 @@
 #include "graphics/raster_surface.h"
+#include "graphics/stamp_line.h"
 #include "support.h"
 #include "ui/headless_form.h"
 
@@ -32,9 +33,10 @@ std::string PatchOf(RasterSurface& surface, Pixel pixel) {
             }
         }
     }
-    std::string patch = count == 0 ? "" : std::to_string(count) + " in " + std::to_string(left) +
-                                              "," + std::to_string(top) + ".." +
-                                              std::to_string(right) + "," + std::to_string(bottom);
+    std::string patch = count == 0 ? ""
+                                   : std::to_string(count) + " in " + std::to_string(left) + "," +
+                                         std::to_string(top) + ".." + std::to_string(right) + "," +
+                                         std::to_string(bottom);
     for (int y = top; count > 0 && right - left < 8 && bottom - top < 8 && y <= bottom; ++y) {
         patch += y == top ? " " : "|";
         for (int x = left; x <= right; ++x) {
@@ -123,67 +125,26 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
     }
 }
 
-// Stamps every pen square whole along each line's Bresenham path: what the stroke must leave,
-// though it paints each square only where the next does not cover it.
-struct StampingPainter {
-    PenPlacement pen;
-    int width;
-    std::vector<Pixel> pixels;
-
-    void Stamp(int left, int top, Pixel pixel) {
-        for (int y = std::max(top, 0); y < std::min(top + pen.side, width); ++y) {
-            for (int x = std::max(left, 0); x < std::min(left + pen.side, width); ++x) {
-                pixels[static_cast<std::size_t>(y * width + x)] = pixel;
-            }
-        }
-    }
-    void Line(const SurfaceOp& line) {
-        const auto at = [](float user, float scale, float offset) {
-            return static_cast<int>(std::floor(user * scale + offset));
-        };
-        int x = at(line.x1, pen.xScale, pen.xOffset);
-        int y = at(line.y1, pen.yScale, pen.yOffset);
-        const int xEnd = at(line.x2, pen.xScale, pen.xOffset);
-        const int yEnd = at(line.y2, pen.yScale, pen.yOffset);
-        const int dx = std::abs(xEnd - x);
-        const int dy = -std::abs(yEnd - y);
-        int error = dx + dy;
-        for (;;) {
-            Stamp(x, y, ToPixel(line.colour));
-            if (x == xEnd && y == yEnd) {
-                return;
-            }
-            const int twice = 2 * error;
-            if (twice >= dy) {
-                error += dy;
-                x += x < xEnd ? 1 : -1;
-            }
-            if (twice <= dx) {
-                error += dx;
-                y += y < yEnd ? 1 : -1;
-            }
-        }
-    }
-};
-
-// Several orders, the densest among them, with pens of 2, 3, 4 and 5 pixels.
+// Stroke steps and walks at every pen width the program's densities give (2, 3, 4 and 5 pixels,
+// and those where the width rounds), the densest order among them: the rule stamped whole leaves
+// the same picture.
 TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
-    for (const double ratio : {1.0, 1.5, 2.0, 2.5}) {
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
         for (const char* order : {"2", "5", "7", "9"}) {
             RasterSurface surface(kArea, kArea, ratio);
             DrawOrder(surface, order);
 
-            RasterSurface view = DrawingArea(ratio);
-            StampingPainter painter{view.Placement(), view.Pixels().Width(), {}};
-            painter.pixels.assign(static_cast<std::size_t>(painter.width * painter.width),
-                                  ToPixel(kBlack));
+            RasterSurface stamped = DrawingArea(ratio);
+            const PenPlacement pen = stamped.Placement();
             RecordingSurface lines([&](const SurfaceOp& op) {
                 if (op.kind == SurfaceOp::Kind::Line) {
-                    painter.Line(op);
+                    const Vertex ends[] = {{op.x1, op.y1, 0}, {op.x2, op.y2, op.colour}};
+                    StrokeByStamping(stamped.Pixels(), pen, ends);
                 }
             });
             DrawOrder(lines, order);
-            EXPECT_TRUE(std::ranges::equal(surface.Pixels().CompleteImage().pixels, painter.pixels))
+            EXPECT_TRUE(std::ranges::equal(surface.Pixels().CompleteImage().pixels,
+                                           stamped.Pixels().CompleteImage().pixels))
                 << "order " << order << " at " << ratio;
         }
     }
