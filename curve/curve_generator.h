@@ -29,7 +29,7 @@ public:
     CurveGenerator(CurveState& window, Surface& surface) : pen_(window, surface) {}
 
     // A single segment between pieces, drawn by the pen the pieces draw with.
-    void LineBy(double dx, double dy) { pen_.LineBy(dx, dy); }
+    void LineBy(std::int16_t dx, std::int16_t dy) { pen_.LineBy(dx, dy); }
 
     void CurveUp() {
         if (Level() > 0) {

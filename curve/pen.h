@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <utility>
 
@@ -23,7 +25,7 @@ inline constexpr int kLastRampIndex = kRampLength - 1;
 constexpr Colour PenColor(const double& count) {
     const auto rgb = [](double red, double green, double blue) {
         return static_cast<Colour>(RoundToInt16(red) + 256 * RoundToInt16(green) +
-                                   65536 * RoundToInt16(blue));
+                                  65536 * RoundToInt16(blue));
     };
     const double c = count;
     if (c < 256) {
@@ -71,6 +73,17 @@ inline void MoveTo(CurveState& state, double x, double y) {
     state.CurY = y;
 }
 
+// Whole numbers up to this size are exact in a double, and so are their sums and differences.
+inline constexpr double kWholeInDouble = 4503599627370496.0; // 2^52
+
+// Whether a point lies on the grid of whole numbers that a double holds exactly, with room for
+// a colour cycle of 16-bit moves.
+inline bool OnTheGrid(double x, double y) {
+    return std::abs(x) <= kWholeInDouble && std::abs(y) <= kWholeInDouble &&
+           x == static_cast<double>(static_cast<std::int64_t>(x)) &&
+           y == static_cast<double>(static_cast<std::int64_t>(y));
+}
+
 // The pen: draws relative segments from the current point (CurX, CurY), each in the ramp colour
 // of the segment counter (SegmentCount), which it then advances; each time the counter wraps to
 // 0 it refreshes the surface, so the picture so far goes on screen.
@@ -82,9 +95,10 @@ inline void MoveTo(CurveState& state, double x, double y) {
 //
 // While it draws, the pen keeps the window's variables as its own, and writes them back to the
 // window's before each hand-over and each refresh, and when it goes: wherever anything outside
-// can see them. In between they are the pen's alone. So is the counter, which the pen keeps, while
-// it is on the ramp, as its place in the ramp's table. `Surface` is the surface's own type where
-// the caller knows it, so that its calls are direct.
+// can see them. In between they are the pen's alone, in the form that costs least: the point,
+// while it is whole, as whole numbers, which add exactly as the doubles would; the counter, while
+// it is on the ramp, as the pen's place in the ramp's table. `Surface` is the surface's own type
+// where the caller knows it, so that its calls are direct.
 template <typename Surface>
 class Pen {
 public:
@@ -93,7 +107,7 @@ public:
           onTheRamp_(OnTheRamp(window.SegmentCount)),
           end_(run_.data() + (surface.TakesRuns() ? run_.size() : kOneSegment)) {
         run_[0] = {static_cast<float>(state_.CurX), static_cast<float>(state_.CurY), 0};
-        SetCount(state_.SegmentCount);
+        Track();
     }
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
@@ -105,12 +119,11 @@ public:
 
     // One segment from the current point, in the colour of the counter before it. The usual
     // segment neither fills the run nor wraps the counter, and nothing outside sees it yet.
-    void LineBy(double dx, double dy) {
+    void LineBy(std::int16_t dx, std::int16_t dy) {
         if (next_ != quietEnd_) {
-            state_.CurX += dx;
-            state_.CurY += dy;
-            *next_++ = {static_cast<float>(state_.CurX), static_cast<float>(state_.CurY),
-                        *colour_++};
+            x_ += dx;
+            y_ += dy;
+            *next_++ = {static_cast<float>(x_), static_cast<float>(y_), *colour_++};
         } else {
             LineByToAStop(dx, dy);
         }
@@ -120,25 +133,40 @@ private:
     // A run of one segment: its start and its end.
     static constexpr std::size_t kOneSegment = 2;
 
-    double Count() const {
-        return onTheRamp_ ? static_cast<double>(colour_ - kRamp.data()) : state_.SegmentCount;
-    }
-
-    // Sets the counter, and with it the segments that can go before the next stop: the one
-    // that fills the run, or wraps the counter. Off the ramp every segment is a stop.
-    void SetCount(double count) {
-        state_.SegmentCount = count;
-        quietEnd_ = next_;
+    // Brings the window's variables, as the pen keeps them, up to date with the usual segments.
+    void Settle() {
+        if (onTheGrid_) {
+            state_.CurX = static_cast<double>(x_);
+            state_.CurY = static_cast<double>(y_);
+        }
         if (onTheRamp_) {
-            colour_ = kRamp.data() + static_cast<int>(count);
-            const std::ptrdiff_t toTheWrap = kLastRampIndex - static_cast<int>(count);
-            quietEnd_ += std::min(toTheWrap, end_ - 1 - next_);
+            state_.SegmentCount = static_cast<double>(colour_ - kRamp.data());
         }
     }
 
-    // A segment that fills the run or wraps the counter, or one of a counter off the ramp.
-    void LineByToAStop(double dx, double dy) {
-        const double count = Count();
+    // Takes the point and the counter up in the form the usual segments use, and with them the
+    // segments that can go before the next stop: the one that fills the run, or wraps the
+    // counter. Off the grid or off the ramp every segment is a stop.
+    void Track() {
+        onTheGrid_ = OnTheGrid(state_.CurX, state_.CurY);
+        if (onTheGrid_) {
+            x_ = static_cast<std::int64_t>(state_.CurX);
+            y_ = static_cast<std::int64_t>(state_.CurY);
+        }
+        quietEnd_ = next_;
+        if (onTheRamp_) {
+            const auto count = static_cast<int>(state_.SegmentCount);
+            colour_ = kRamp.data() + count;
+            if (onTheGrid_) {
+                quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - next_);
+            }
+        }
+    }
+
+    // A segment that fills the run or wraps the counter, or one off the grid or the ramp.
+    void LineByToAStop(std::int16_t dx, std::int16_t dy) {
+        Settle();
+        const double count = state_.SegmentCount;
         const double nx = state_.CurX + dx;
         const double ny = state_.CurY + dy;
         *next_++ = {static_cast<float>(nx), static_cast<float>(ny),
@@ -148,20 +176,20 @@ private:
         }
         state_.CurX = nx;
         state_.CurY = ny;
-        const double counted = count + 1 > kLastRampIndex ? 0 : count + 1;
-        onTheRamp_ = onTheRamp_ || counted == 0;
-        SetCount(counted);
-        if (counted == 0) {
+        state_.SegmentCount = count + 1 > kLastRampIndex ? 0 : count + 1;
+        onTheRamp_ = onTheRamp_ || state_.SegmentCount == 0;
+        Track();
+        if (state_.SegmentCount == 0) {
             HandOver();
             surface_.Refresh();
-            SetCount(counted);
+            Track();
         }
     }
 
     // The run is emptied before the surface sees it, so that a refused segment is never handed
     // over twice; the next run starts where this one ends.
     void HandOver() {
-        state_.SegmentCount = Count();
+        Settle();
         window_ = state_;
         Vertex* const last = std::exchange(next_, run_.data() + 1) - 1;
         if (last != run_.data()) {
@@ -176,6 +204,10 @@ private:
     // Whether the counter is a whole count 0..1536, whose colour the table holds. It is from the
     // start of every drawing, and stays so once it is.
     bool onTheRamp_;
+    // Whether the point is whole, as it is in every drawing, which starts at (Step, 0).
+    bool onTheGrid_ = false;
+    std::int64_t x_ = 0;
+    std::int64_t y_ = 0;
     // The point the run starts from, then the end and colour of each segment.
     std::array<Vertex, kRampLength + 1> run_;
     Vertex* next_ = run_.data() + 1;

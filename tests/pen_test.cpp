@@ -32,37 +32,39 @@ TEST(PenColor, RunsThroughTheSixBandsToWhite) {
 // Segments one by one or in runs: each from the last one's end in the colour of the count before
 // it, and a refresh each time the counter wraps, after the segments before it, and only then.
 // The window's variables are the pen's wherever the surface sees them: at a refresh, and at each
-// line handed over alone.
+// line handed over alone. A point off the whole numbers is carried as exactly.
 TEST(Pen, ColoursAndRefreshesFollowTheCounter) {
     constexpr int kStart = 5;
-    for (const bool inRuns : {false, true}) {
+    for (const auto& [inRuns, x] : {std::pair{false, 7.0}, {true, 7.0}, {true, 7.5}}) {
         Recorder recorder;
         recorder.surface.takesRuns = inRuns;
-        CurveState state{.CurX = 7, .SegmentCount = kStart};
+        CurveState state{.CurX = x, .SegmentCount = kStart};
         recorder.window = &state;
         {
             Pen pen(state, recorder.surface);
             for (int i = 0; i < 2 * kRampLength + 1; ++i) {
-                pen.LineBy(1, 0);
+                pen.LineBy(1, 1);
             }
         }
         std::size_t lines = 0;
         for (const SurfaceOp& op : recorder.ops) {
             const double count = static_cast<double>((kStart + lines) % kRampLength);
-            ASSERT_TRUE(op.kind == Kind::Refresh ? count == 0
-                                                 : op.colour == PenColor(count) &&
-                                                       op.x1 == 7 + lines && op.x2 == op.x1 + 1)
+            ASSERT_TRUE(op.kind == Kind::Refresh
+                            ? count == 0
+                            : op.colour == PenColor(count) && op.x1 == float(x + lines) &&
+                                  op.x2 == float(x + lines + 1))
                 << lines << (inRuns ? " in runs" : "");
             if (op.kind == Kind::Refresh || !inRuns) {
                 const auto seen =
                     recorder.windowAt[static_cast<std::size_t>(&op - &recorder.ops[0])];
-                ASSERT_EQ(seen, std::make_pair(7.0 + lines, count)) << lines;
+                ASSERT_EQ(seen, std::make_pair(x + lines, count)) << lines;
             }
             lines += op.kind == Kind::Line ? 1 : 0;
         }
         EXPECT_EQ(recorder.ops.size(), 2u * kRampLength + 3);
         EXPECT_EQ(state.SegmentCount, kStart + 1);
-        EXPECT_EQ(state.CurX, 7 + 2 * kRampLength + 1);
+        EXPECT_EQ(state.CurX, x + 2 * kRampLength + 1);
+        EXPECT_EQ(state.CurY, 2 * kRampLength + 1);
     }
 }
 
