@@ -37,7 +37,6 @@ void Raster::Fill(const Rect& area, Pixel pixel) {
 }
 
 void Raster::Hold(const HeldSquare& square) {
-    FillHeld();
     held_ = square;
     Touch(square.place);
 }

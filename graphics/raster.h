@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -31,8 +30,10 @@ public:
     // every square it lent as changed.
     class SquareLender {
     public:
-        SquareLender(Raster& raster, int side)
-            : raster_(raster), pixels_(raster.pixels_.data()), width_(raster.width_), side_(side) {}
+        // Starts from the square at (column, row).
+        SquareLender(Raster& raster, int side, int column, int row)
+            : raster_(raster), pixels_(raster.pixels_.data()), width_(raster.width_), side_(side),
+              left_(column), top_(row), right_(column), bottom_(row) {}
         SquareLender(const SquareLender&) = delete;
         SquareLender& operator=(const SquareLender&) = delete;
         ~SquareLender() { raster_.Touch(Between(left_, top_, right_ + side_, bottom_ + side_)); }
@@ -52,10 +53,10 @@ public:
         Pixel* pixels_;
         std::ptrdiff_t width_;
         int side_;
-        int left_ = std::numeric_limits<int>::max();
-        int top_ = std::numeric_limits<int>::max();
-        int right_ = std::numeric_limits<int>::min();
-        int bottom_ = std::numeric_limits<int>::min();
+        int left_;
+        int top_;
+        int right_;
+        int bottom_;
     };
 
     Raster(int logicalWidth, int logicalHeight, double devicePixelRatio, Pixel fill);
@@ -69,7 +70,7 @@ public:
     // Fills the part of `area` that lies on the image.
     void Fill(const Rect& area, Pixel pixel);
 
-    // Holds a square, in place of the one held before, which is filled first.
+    // Holds a square. A stroke takes the square held before back first.
     void Hold(const HeldSquare& square);
     // The square held, if any, which the raster then no longer fills.
     std::optional<HeldSquare> TakeHeld() { return std::exchange(held_, std::nullopt); }

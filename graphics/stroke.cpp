@@ -50,7 +50,7 @@ void MoveTo(Raster& raster, SquarePen& pen, int column, int row, Pixel pixel) {
     const int dy = row - pen.row;
     const int side = pen.side;
     if (pen.clear && Neighbours(dx, dy)) {
-        Raster::SquareLender squares(raster, side);
+        Raster::SquareLender squares(raster, side, pen.column, pen.row);
         PaintEdgesLeft(squares.Lend(pen.column, pen.row), raster.Width(), side, pen.pixel, dx, dy);
     } else if (pen.holding && std::abs(dx) < side && std::abs(dy) < side) {
         raster.Fill({pen.column, dy > 0 ? pen.row : row + side, side, std::abs(dy)}, pen.pixel);
@@ -82,9 +82,9 @@ std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placem
     // Places from 0 up to these put the whole square on the image.
     const auto clearWidth = static_cast<float>(raster.Width() - side + 1);
     const auto clearHeight = static_cast<float>(raster.Height() - side + 1);
-    Raster::SquareLender squares(raster, side);
     int column = pen.column;
     int row = pen.row;
+    Raster::SquareLender squares(raster, side, column, row);
     Pixel pixel = pen.pixel;
     Pixel* corner = squares.Lend(column, row);
     for (; next < vertices.size(); ++next) {

@@ -109,6 +109,10 @@ TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     surface.Line(1000, 0, 1000, 0, kRed); // the pen stays on its square
     EXPECT_EQ(changed(surface), (std::array{210, 9, 212, 11}));
     EXPECT_TRUE(surface.Pixels().TakeChanged().Empty());
+    const Vertex steps[] = {{1000, 0, 0},    {995, 5, kRed},  {990, 10, kRed},
+                            {985, 15, kRed}, {990, 10, kRed}, {995, 5, kRed}};
+    surface.Polyline(steps); // a pixel down and left at each line, and back
+    EXPECT_EQ(changed(surface), (std::array{207, 9, 212, 14}));
     surface.Line(1000, 0, 1003, 0, kRed);
     surface.Cls(); // the square the pen rests on goes with the rest
     EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
