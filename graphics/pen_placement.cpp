@@ -25,12 +25,11 @@ std::optional<SquareLine> PlaceLine(const PenPlacement& pen, int width, int heig
                        static_cast<double>(width), static_cast<double>(height)};
     ClipPoint start = InPixels(pen, from);
     ClipPoint end = InPixels(pen, to);
-    const bool whole = band.Holds(end);
-    if (!(band.Holds(start) && whole) && !ClipLiangBarsky(band, start, end)) {
+    if (!(band.Holds(start) && band.Holds(end)) && !ClipLiangBarsky(band, start, end)) {
         return std::nullopt;
     }
     return SquareLine{FloorToInt(start.x), FloorToInt(start.y), FloorToInt(end.x),
-                      FloorToInt(end.y), whole};
+                      FloorToInt(end.y)};
 }
 
 } // namespace vorrelin

@@ -35,13 +35,12 @@ struct SquareLine {
     int row;
     int endColumn;
     int endRow;
-    // Whether the last square is the line's own end, not one where the line was cut.
-    bool whole;
 };
 
 // The squares of the line from one vertex to the next on a raster of `width` × `height` pixels:
 // cut to the band of squares that can leave a mark, from a whole pen before the image to its
-// far edge, which also keeps the integer conversions exact. Nothing if no part of it is left, or
+// far edge, which also keeps the integer conversions exact: a line cut short ends on the band's
+// edge, where the pen's square is not wholly on the image. Nothing if no part of it is left, or
 // if it is not a line (an end not finite).
 std::optional<SquareLine> PlaceLine(const PenPlacement& pen, int width, int height,
                                     const Vertex& from, const Vertex& to);

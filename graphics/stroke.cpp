@@ -161,7 +161,7 @@ void Stroke(Raster& raster, const PenPlacement& placement, std::span<const Verte
             ForEachBresenhamPoint(
                 line->column, line->row, line->endColumn, line->endRow,
                 [&](int column, int row) { MoveTo(raster, pen, column, row, pixel); });
-            fromPen = pen.clear && line->whole;
+            fromPen = pen.clear;
         }
     }
     if (pen.holding) {

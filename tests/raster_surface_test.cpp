@@ -93,6 +93,8 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     surface.Pixels().ChangeDensity(2);
     EXPECT_EQ(PatchOf(surface, kRedPixel), "16 in 18,18..21,21 ####|####|####|####");
     surface.Line(1000, 0, 1000, 0, 0x00FF00);
+    surface.DrawWidth(1); // a pen of another width paints the square held whole
+    surface.Line(0, 1000, 0, 1000, kRed);
     EXPECT_EQ(PatchOf(surface, 0xFF00FF00), "16 in 421,18..424,21 ####|####|####|####");
 }
 
