@@ -67,6 +67,7 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
         {"through the image", {{-1e6f, 1000, 1e6f, 1000}}, "866 in 0,210..432,211"},
         {"in from the left", {{-1e6f, 0, 1e6f, 2000}}, "867 in 0,210..432,212"},
         {"in from above", {{500, -2000, 1500, 2000}}, "931 in 208,0..312,413"},
+        {"just before the left edge", {{-50, 0, -50, 1000}}, "203 in 0,9..0,211"},
         {"outside", {{-3000, -3000, -2000, 5000}, {1e30f, 1e30f, 1e38f, -1e38f}}, ""},
         {"not a line", {{kInfinity, 0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 5, 5}},
          ""}};
