@@ -15,11 +15,11 @@ namespace {
 // The deepest curve whose number of segments the shortcut below counts in 64 bits.
 constexpr int kDeepestShortcut = 30;
 
-// At unit 0 every segment is a dot on the pen's point, in the colour of the counter before it,
+// At unit 0 every segment is a dot on the pen's point, in the color of the counter before it,
 // and there are 4^(Level+1) of them. On a surface that keeps only the picture, the last dot
-// hides all before it, and each refresh, which follows the segment of the ramp's last colour,
-// shows the dot in that colour, white. So two dots at most draw what all of them draw: a white
-// one for the refreshes, shown by the last of them, and one in the last segment's colour. The
+// hides all before it, and each refresh, which follows the segment of the ramp's last color,
+// shows the dot in that color, white. So two dots at most draw what all of them draw: a white
+// one for the refreshes, shown by the last of them, and one in the last segment's color. The
 // pen stays where it is and its counter ends where the segments would leave it.
 //
 // A surface that may refuse a line is given every segment, for what a refusal leaves depends

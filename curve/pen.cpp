@@ -2,7 +2,7 @@
 
 namespace vorrelin {
 
-Colour OffTheRampColour(double count) {
+Color OffTheRampColor(double count) {
     return PenColor(count);
 }
 

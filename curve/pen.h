@@ -14,17 +14,17 @@
 
 namespace vorrelin {
 
-// The colour ramp runs through this many colours; the counter wraps after the last.
+// The color ramp runs through this many colors; the counter wraps after the last.
 inline constexpr int kRampLength = 1537;
 inline constexpr int kLastRampIndex = kRampLength - 1;
 
-// The colour of the ramp for a segment counter. The count selects the first band whose upper
+// The color of the ramp for a segment counter. The count selects the first band whose upper
 // bound it is below: cyan to white, red to white, yellow to green, green to cyan, cyan to
 // blue, blue to white; anything from 1536 on (NaN too) is white. Each channel is rounded into
 // 16 bits, so a count that no drawing produces (below -32768) raises the overflow error.
-constexpr Colour PenColor(const double& count) {
+constexpr Color PenColor(const double& count) {
     const auto rgb = [](double red, double green, double blue) {
-        return static_cast<Colour>(RoundToInt16(red) + 256 * RoundToInt16(green) +
+        return static_cast<Color>(RoundToInt16(red) + 256 * RoundToInt16(green) +
                                   65536 * RoundToInt16(blue));
     };
     const double c = count;
@@ -51,8 +51,8 @@ constexpr Colour PenColor(const double& count) {
 
 // PenColor of every whole count 0..1536, computed once by the compiler: a drawing's counter is
 // always one of them, and a lookup costs less than the six band tests.
-inline constexpr std::array<Colour, kRampLength> kRamp = [] {
-    std::array<Colour, kRampLength> ramp{};
+inline constexpr std::array<Color, kRampLength> kRamp = [] {
+    std::array<Color, kRampLength> ramp{};
     for (std::size_t count = 0; count < ramp.size(); ++count) {
         ramp[count] = PenColor(static_cast<double>(count));
     }
@@ -65,7 +65,7 @@ constexpr bool OnTheRamp(double count) {
 }
 
 // PenColor of a counter that no drawing produces; out of line, off the path of every segment.
-Colour OffTheRampColour(double count);
+Color OffTheRampColor(double count);
 
 // Puts the pen on a point without drawing.
 inline void MoveTo(CurveState& state, double x, double y) {
@@ -77,20 +77,20 @@ inline void MoveTo(CurveState& state, double x, double y) {
 inline constexpr double kWholeInDouble = 4503599627370496.0; // 2^52
 
 // Whether a point lies on the grid of whole numbers that a double holds exactly, with room for
-// a colour cycle of 16-bit moves.
+// a color cycle of 16-bit moves.
 inline bool OnTheGrid(double x, double y) {
     return std::abs(x) <= kWholeInDouble && std::abs(y) <= kWholeInDouble &&
            x == static_cast<double>(static_cast<std::int64_t>(x)) &&
            y == static_cast<double>(static_cast<std::int64_t>(y));
 }
 
-// The pen: draws relative segments from the current point (CurX, CurY), each in the ramp colour
+// The pen: draws relative segments from the current point (CurX, CurY), each in the ramp color
 // of the segment counter (SegmentCount), which it then advances; each time the counter wraps to
 // 0 it refreshes the surface, so the picture so far goes on screen.
 //
 // It keeps its segments in a run and hands the run to the surface in one call when the run is
 // full, before each refresh, and when the pen goes, whether the drawing ended or failed. A run
-// holds a colour cycle; on a surface that may refuse a line it holds one segment, handed over
+// holds a color cycle; on a surface that may refuse a line it holds one segment, handed over
 // before the pen moves, so that a refusal leaves the pen where that segment began.
 //
 // While it draws, the pen keeps the window's variables as its own, and writes them back to the
@@ -117,13 +117,13 @@ public:
     std::int16_t& Level() { return state_.Level; }
     std::int16_t Step() const { return state_.Step; }
 
-    // One segment from the current point, in the colour of the counter before it. The usual
+    // One segment from the current point, in the color of the counter before it. The usual
     // segment neither fills the run nor wraps the counter, and nothing outside sees it yet.
     void LineBy(std::int16_t dx, std::int16_t dy) {
         if (next_ != quietEnd_) {
             x_ += dx;
             y_ += dy;
-            *next_++ = {static_cast<float>(x_), static_cast<float>(y_), *colour_++};
+            *next_++ = {static_cast<float>(x_), static_cast<float>(y_), *color_++};
         } else {
             LineByToAStop(dx, dy);
         }
@@ -140,7 +140,7 @@ private:
             state_.CurY = static_cast<double>(y_);
         }
         if (onTheRamp_) {
-            state_.SegmentCount = static_cast<double>(colour_ - kRamp.data());
+            state_.SegmentCount = static_cast<double>(color_ - kRamp.data());
         }
     }
 
@@ -156,7 +156,7 @@ private:
         quietEnd_ = next_;
         if (onTheRamp_) {
             const auto count = static_cast<int>(state_.SegmentCount);
-            colour_ = kRamp.data() + count;
+            color_ = kRamp.data() + count;
             if (onTheGrid_) {
                 quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - next_);
             }
@@ -171,7 +171,7 @@ private:
         const double nx = state_.CurX + dx;
         const double ny = state_.CurY + dy;
         *next_++ = {static_cast<float>(nx), static_cast<float>(ny),
-                    onTheRamp_ ? kRamp[static_cast<std::size_t>(count)] : OffTheRampColour(count)};
+                    onTheRamp_ ? kRamp[static_cast<std::size_t>(count)] : OffTheRampColor(count)};
         if (next_ == end_) {
             HandOver();
         }
@@ -202,20 +202,20 @@ private:
     CurveState& window_;
     CurveState state_;
     Surface& surface_;
-    // Whether the counter is a whole count 0..1536, whose colour the table holds. It is from the
+    // Whether the counter is a whole count 0..1536, whose color the table holds. It is from the
     // start of every drawing, and stays so once it is.
     bool onTheRamp_;
     // Whether the point is whole, as it is in every drawing, which starts at (Step, 0).
     bool onTheGrid_ = false;
     std::int64_t x_ = 0;
     std::int64_t y_ = 0;
-    // The point the run starts from, then the end and colour of each segment.
+    // The point the run starts from, then the end and color of each segment.
     std::array<Vertex, kRampLength + 1> run_;
     Vertex* next_ = run_.data() + 1;
     Vertex* const end_;
-    // Where the next stop's segment goes, and the colour of the next usual segment.
+    // Where the next stop's segment goes, and the color of the next usual segment.
     Vertex* quietEnd_ = nullptr;
-    const Colour* colour_ = kRamp.data();
+    const Color* color_ = kRamp.data();
 };
 
 } // namespace vorrelin

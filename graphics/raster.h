@@ -81,7 +81,7 @@ public:
     // more than that; everything, the first time.
     Rect TakeChanged();
 
-    // Moves the image to a screen of another density: each new pixel takes the colour of the old
+    // Moves the image to a screen of another density: each new pixel takes the color of the old
     // pixel under its top-left corner.
     void ChangeDensity(double devicePixelRatio);
 

@@ -17,7 +17,7 @@ void StrokeByStamping(Raster& raster, const PenPlacement& pen, std::span<const V
     for (std::size_t i = 1; i < vertices.size(); ++i) {
         if (const auto line =
                 PlaceLine(pen, raster.Width(), raster.Height(), vertices[i - 1], vertices[i])) {
-            StampLine(raster, pen.side, *line, ToPixel(vertices[i].colour));
+            StampLine(raster, pen.side, *line, ToPixel(vertices[i].color));
         }
     }
 }

@@ -13,7 +13,7 @@ namespace vorrelin {
 void StampLine(Raster& raster, int side, const SquareLine& line, Pixel pixel);
 
 // Strokes the lines from each vertex to the next by that rule and nothing else, each in the
-// colour of the vertex it ends at: what Stroke leaves, at the cost of every square whole.
+// color of the vertex it ends at: what Stroke leaves, at the cost of every square whole.
 void StrokeByStamping(Raster& raster, const PenPlacement& pen, std::span<const Vertex> vertices);
 
 } // namespace vorrelin

@@ -98,7 +98,7 @@ std::size_t StepAlong(Raster& raster, SquarePen& pen, const PenPlacement& placem
         if (!Neighbours(dx, dy)) {
             break;
         }
-        pixel = ToPixel(end.colour); // the line's first square is the pen's, in its colour
+        pixel = ToPixel(end.color); // the line's first square is the pen's, in its color
         if (dx != 0 || dy != 0) {
             PaintEdgesLeft(corner, width, side, pixel, dx, dy);
             column += dx;
@@ -157,7 +157,7 @@ void Stroke(Raster& raster, const PenPlacement& placement, std::span<const Verte
             PlaceLine(placement, raster.Width(), raster.Height(), vertices[i - 1], vertices[i]);
         fromPen = false;
         if (line) {
-            const Pixel pixel = ToPixel(vertices[i].colour);
+            const Pixel pixel = ToPixel(vertices[i].color);
             ForEachBresenhamPoint(
                 line->column, line->row, line->endColumn, line->endRow,
                 [&](int column, int row) { MoveTo(raster, pen, column, row, pixel); });

@@ -8,7 +8,7 @@
 
 namespace vorrelin {
 
-// Strokes the lines from each vertex to the next, each in the colour of the vertex it ends at,
+// Strokes the lines from each vertex to the next, each in the color of the vertex it ends at,
 // with a square pen: the pen moves along each line from pixel to pixel (Bresenham), both ends
 // included, so that consecutive lines join without a gap. Each square the pen stands on is
 // painted only where the next one does not cover it, which paints the rest itself; the square

@@ -14,13 +14,13 @@
 namespace vorrelin {
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
+constexpr Color kRed = 0x0000FF;
 constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
 using testing::DrawingArea;
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// The pixels of one colour: how many, their bounds and, when small, their shape row by row.
+// The pixels of one color: how many, their bounds and, when small, their shape row by row.
 std::string PatchOf(RasterSurface& surface, Pixel pixel) {
     const ImageView image = surface.Pixels().CompleteImage();
     int count = 0, left = image.width, top = image.height, right = -1, bottom = -1;
@@ -145,7 +145,7 @@ TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
             const PenPlacement pen = stamped.Placement();
             RecordingSurface lines([&](const SurfaceOp& op) {
                 if (op.kind == SurfaceOp::Kind::Line) {
-                    const Vertex ends[] = {{op.x1, op.y1, 0}, {op.x2, op.y2, op.colour}};
+                    const Vertex ends[] = {{op.x1, op.y1, 0}, {op.x2, op.y2, op.color}};
                     StrokeByStamping(stamped.Pixels(), pen, ends);
                 }
             });

@@ -86,7 +86,7 @@ struct CountingSurface : NullSurface {
     void Polyline(std::span<const Vertex> vertices) override { DrawingSurface::Polyline(vertices); }
     float lastX = 0, lastY = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
 
-    void Line(float x1, float y1, float x2, float y2, Colour) override {
+    void Line(float x1, float y1, float x2, float y2, Color) override {
         if (lines++ == 0) {
             minX = maxX = x1;
             minY = maxY = y1;
