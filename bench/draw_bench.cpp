@@ -16,7 +16,7 @@
 
 namespace {
 
-using vorrelin::Colour;
+using vorrelin::Color;
 
 constexpr int kAreaPixels = 433;
 
@@ -27,14 +27,14 @@ public:
     PainterSurface() : image_(kAreaPixels, kAreaPixels, QImage::Format_RGB32), painter_(&image_) {}
 
     void DrawWidth(std::int16_t pixels) override { penWidth_ = pixels; }
-    void BackColor(Colour colour) override { back_ = colour; }
+    void BackColor(Color color) override { back_ = color; }
     void Cls() override { image_.fill(ToQColor(back_)); }
     void ScaleLeft(float value) override { Map(left_ = value); }
     void ScaleTop(float value) override { Map(top_ = value); }
     void ScaleWidth(float value) override { Map(width_ = value); }
     void ScaleHeight(float value) override { Map(height_ = value); }
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
-        QPen pen(ToQColor(colour), penWidth_);
+    void Line(float x1, float y1, float x2, float y2, Color color) override {
+        QPen pen(ToQColor(color), penWidth_);
         pen.setCosmetic(true);
         painter_.setPen(pen);
         painter_.drawLine(QLineF(x1, y1, x2, y2));
@@ -42,7 +42,7 @@ public:
     void Refresh() override {}
 
 private:
-    static QColor ToQColor(Colour c) { return QColor(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
+    static QColor ToQColor(Color c) { return QColor(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
     void Map(float) {
         painter_.setTransform(QTransform::fromScale(kAreaPixels / width_, kAreaPixels / height_)
                                   .translate(-left_, -top_));
@@ -55,12 +55,10 @@ private:
     float width_ = kAreaPixels;
     float height_ = kAreaPixels;
     int penWidth_ = 1;
-    Colour back_ = 0;
+    Color back_ = 0;
 };
 
-template <typename Surface>
-void DrawCommand(benchmark::State& state, const char* order) {
-    Surface picture;
+void DrawCommand(benchmark::State& state, vorrelin::DrawingSurface& picture, const char* order) {
     vorrelin::HeadlessForm window(picture, order);
     vorrelin::Form1& form = window.form;
     form.Form_Load();
@@ -70,22 +68,21 @@ void DrawCommand(benchmark::State& state, const char* order) {
     state.SetItemsProcessed(state.iterations() * (std::int64_t{4} << (2 * form.state.Level)));
 }
 
-struct HeadlessSurface : vorrelin::RasterSurface {
-    HeadlessSurface() : RasterSurface(kAreaPixels, kAreaPixels) {}
-};
-
 void Repeated(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
 void Raster(benchmark::State& state, const char* order) {
-    DrawCommand<HeadlessSurface>(state, order);
+    vorrelin::RasterSurface surface(kAreaPixels, kAreaPixels);
+    DrawCommand(state, surface, order);
 }
 void Nothing(benchmark::State& state, const char* order) {
-    DrawCommand<NullSurface>(state, order);
+    NullSurface surface;
+    DrawCommand(state, surface, order);
 }
 void Painter(benchmark::State& state, const char* order) {
-    DrawCommand<PainterSurface>(state, order);
+    PainterSurface surface;
+    DrawCommand(state, surface, order);
 }
 
 BENCHMARK_ORDERS(Raster, Repeated);

@@ -2,6 +2,7 @@
 
 #include "curve/curve_generator.h"
 #include "curve/pen.h"
+#include "graphics/raster_surface.h"
 #include "runtime/conversions.h"
 
 #include <algorithm>
@@ -14,17 +15,17 @@ namespace {
 // The deepest curve whose number of segments the shortcut below counts in 64 bits.
 constexpr int kDeepestShortcut = 30;
 
-// At unit 0 every segment is a dot on the pen's point, in the colour of the counter before it,
+// At unit 0 every segment is a dot on the pen's point, in the color of the counter before it,
 // and there are 4^(Level+1) of them. On a surface that keeps only the picture, the last dot
-// hides all before it, and each refresh, which follows the segment of the ramp's last colour,
-// shows the dot in that colour, white. So two dots at most draw what all of them draw: a white
-// one for the refreshes, shown by the last of them, and one in the last segment's colour. The
+// hides all before it, and each refresh, which follows the segment of the ramp's last color,
+// shows the dot in that color, white. So two dots at most draw what all of them draw: a white
+// one for the refreshes, shown by the last of them, and one in the last segment's color. The
 // pen stays where it is and its counter ends where the segments would leave it.
 //
 // A surface that may refuse a line is given every segment, for what a refusal leaves depends
 // on the segment refused; so is an unusual counter, which no drawing starts from.
 bool DrawOnThePoint(CurveState& state, DrawingSurface& surface) {
-    if (state.Step != 0 || !surface.RefusesNoLine() || !surface.KeepsOnlyThePicture() ||
+    if (state.Step != 0 || !surface.TakesRuns() || !surface.KeepsOnlyThePicture() ||
         !OnTheRamp(state.SegmentCount) || state.Level > kDeepestShortcut) {
         return false;
     }
@@ -47,23 +48,33 @@ bool DrawOnThePoint(CurveState& state, DrawingSurface& surface) {
 } // namespace
 
 void DrawClosedCurve(CurveState& state, DrawingSurface& surface) {
-    if (!DrawOnThePoint(state, surface)) {
+    if (DrawOnThePoint(state, surface)) {
+        return;
+    }
+    // The drawing area's own surface is drawn on with direct calls; any other through its
+    // interface.
+    if (auto* raster = dynamic_cast<RasterSurface*>(&surface)) {
+        TraceClosedCurve(state, *raster);
+    } else {
         TraceClosedCurve(state, surface);
     }
 }
 
-void TraceClosedCurve(CurveState& state, DrawingSurface& surface) {
-    Pen pen(state, surface);
-    CurveGenerator curve(state, pen);
+template <typename Surface>
+void TraceClosedCurve(CurveState& state, Surface& surface) {
+    CurveGenerator<Surface> curve(state, surface);
     const std::int16_t h = state.Step;
     curve.CurveRight();
-    pen.LineBy(h, h);
+    curve.LineBy(h, h);
     curve.CurveDown();
-    pen.LineBy(Negate16(h), h);
+    curve.LineBy(Negate16(h), h);
     curve.CurveLeft();
-    pen.LineBy(Negate16(h), Negate16(h));
+    curve.LineBy(Negate16(h), Negate16(h));
     curve.CurveUp();
-    pen.LineBy(h, Negate16(h));
+    curve.LineBy(h, Negate16(h));
 }
+
+template void TraceClosedCurve(CurveState& state, DrawingSurface& surface);
+template void TraceClosedCurve(CurveState& state, RasterSurface& surface);
 
 } // namespace vorrelin

@@ -10,7 +10,9 @@ namespace vorrelin {
 // diagonal closes the curve. 4^(Level+1) segments for a Level of 0 or more, 4 below that.
 void DrawClosedCurve(CurveState& state, DrawingSurface& surface);
 
-// The same, segment by segment, whatever the unit: what DrawClosedCurve leaves, always.
-void TraceClosedCurve(CurveState& state, DrawingSurface& surface);
+// The same, segment by segment, whatever the unit: what DrawClosedCurve leaves, always. Made for
+// DrawingSurface and RasterSurface.
+template <typename Surface>
+void TraceClosedCurve(CurveState& state, Surface& surface);
 
 } // namespace vorrelin

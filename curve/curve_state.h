@@ -11,7 +11,7 @@ struct CurveState {
     double CurY = 0;         // pen y, user units
     std::int16_t Level = 0;  // remaining recursion depth, shared by the curve procedures
     std::int16_t Step = 0;   // segment unit h in user units
-    double SegmentCount = 0; // colour counter 0..1536
+    double SegmentCount = 0; // color counter 0..1536
 };
 
 } // namespace vorrelin

@@ -19,9 +19,9 @@ constexpr std::uint32_t ReverseBytes(std::uint32_t value) {
     return value >> 24 | (value >> 8 & 0xFF00) | (value << 8 & 0xFF0000) | value << 24;
 }
 
-// The program's colour (red in the low byte) as an opaque pixel (red in the third byte).
-constexpr Pixel ToPixel(Colour colour) {
-    return 0xFF000000 | ReverseBytes(colour) >> 8;
+// The program's color (red in the low byte) as an opaque pixel (red in the third byte).
+constexpr Pixel ToPixel(Color color) {
+    return 0xFF000000 | ReverseBytes(color) >> 8;
 }
 
 // The pixels of an image, row by row from the top, each row right after the last, and its

@@ -9,15 +9,15 @@ namespace vorrelin {
 class NullSurface : public DrawingSurface {
 public:
     void DrawWidth(std::int16_t) override {}
-    void BackColor(Colour) override {}
+    void BackColor(Color) override {}
     void Cls() override {}
     void ScaleLeft(float) override {}
     void ScaleTop(float) override {}
     void ScaleWidth(float) override {}
     void ScaleHeight(float) override {}
-    void Line(float, float, float, float, Colour) override {}
+    void Line(float, float, float, float, Color) override {}
     void Refresh() override {}
-    bool RefusesNoLine() const override { return true; }
+    bool TakesRuns() const override { return true; }
     bool KeepsOnlyThePicture() const override { return true; }
     void Polyline(std::span<const Vertex>) override {}
 };

@@ -22,49 +22,53 @@ Raster::Raster(int logicalWidth, int logicalHeight, double devicePixelRatio, Pix
       changed_{0, 0, width_, height_} {}
 
 void Raster::Fill(Pixel pixel) {
-    held.reset();
+    held_.reset();
     std::fill(pixels_.begin(), pixels_.end(), pixel);
     changed_ = {0, 0, width_, height_};
 }
 
 void Raster::Fill(const Rect& area, Pixel pixel) {
     const Rect part = Intersection(area, {0, 0, width_, height_});
-    Pixel* row = Row(part.top) + part.left;
+    Pixel* row = pixels_.data() + std::ptrdiff_t{part.top} * width_ + part.left;
     for (int y = 0; y < part.height; ++y, row += width_) {
         std::fill_n(row, part.width, pixel);
     }
+    Touch(part);
 }
 
-void Raster::PaintHeld() {
-    if (held) {
-        const HeldSquare square = *held;
-        held.reset();
-        Fill(square.place, square.pixel);
-        Touch(square.place);
+void Raster::Hold(const HeldSquare& square) {
+    held_ = square;
+    Touch(square.place);
+}
+
+void Raster::FillHeld() {
+    if (const auto square = TakeHeld()) {
+        Fill(square->place, square->pixel);
     }
 }
 
 ImageView Raster::CompleteImage() {
-    PaintHeld();
+    FillHeld();
     return {width_, height_, pixels_, static_cast<int>(std::lround(kStandardDpi * ratio_))};
 }
 
 Rect Raster::TakeChanged() {
-    PaintHeld();
+    FillHeld();
     const Rect changed = Intersection(changed_, {0, 0, width_, height_});
     changed_ = {};
     return changed;
 }
 
 void Raster::ChangeDensity(double devicePixelRatio) {
-    PaintHeld();
+    FillHeld();
     const int width = DevicePixels(logicalWidth_, devicePixelRatio);
     const int height = DevicePixels(logicalHeight_, devicePixelRatio);
     std::vector<Pixel> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
         const Pixel* from = pixels_.data() + std::ptrdiff_t{y} * height_ / height * width_;
         for (int x = 0; x < width; ++x) {
-            pixels[static_cast<std::size_t>(y) * width + x] = from[std::ptrdiff_t{x} * width_ / width];
+            pixels[static_cast<std::size_t>(y) * width + x] =
+                from[std::ptrdiff_t{x} * width_ / width];
         }
     }
     pixels_ = std::move(pixels);

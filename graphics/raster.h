@@ -3,8 +3,10 @@
 #include "graphics/image.h"
 #include "graphics/rect.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vorrelin {
@@ -12,16 +14,49 @@ namespace vorrelin {
 // The drawing area's persistent image, in memory, at the resolution of the screen that shows
 // it: an area of W × H logical pixels at a device pixel ratio r holds round(W·r) × round(H·r)
 // pixels. A window shows it by handing the same buffer to the window system, and copies only
-// the part changed since it last asked.
+// the part changed since it last asked. Whatever writes to it is counted as changed.
 //
-// It may hold back one square of a pen, which the next stroke usually paints over: the square is
-// painted whole before the image is read, filled or resampled.
+// It may hold one square of a pen, whose fill is put off because the next stroke usually paints
+// over it: the held square is filled before the image is read or resampled.
 class Raster {
 public:
-    // A square of a pen not yet painted, and the pixel it is to be painted in.
+    // A square whose fill is put off, and the pixel it is to be filled with.
     struct HeldSquare {
         Rect place;
         Pixel pixel;
+    };
+
+    // Squares lent for writing, one after another: on its way out, the lender counts the box of
+    // every square it lent as changed.
+    class SquareLender {
+    public:
+        // Starts from the square at (column, row).
+        SquareLender(Raster& raster, int side, int column, int row)
+            : raster_(raster), pixels_(raster.pixels_.data()), width_(raster.width_), side_(side),
+              left_(column), top_(row), right_(column), bottom_(row) {}
+        SquareLender(const SquareLender&) = delete;
+        SquareLender& operator=(const SquareLender&) = delete;
+        ~SquareLender() { raster_.Touch(Between(left_, top_, right_ + side_, bottom_ + side_)); }
+
+        // The top-left pixel of the square at (column, row), which must lie wholly on the image;
+        // the rows follow one another Width() pixels apart.
+        Pixel* Lend(int column, int row) {
+            left_ = std::min(left_, column);
+            top_ = std::min(top_, row);
+            right_ = std::max(right_, column);
+            bottom_ = std::max(bottom_, row);
+            return pixels_ + row * width_ + column;
+        }
+
+    private:
+        Raster& raster_;
+        Pixel* pixels_;
+        std::ptrdiff_t width_;
+        int side_;
+        int left_;
+        int top_;
+        int right_;
+        int bottom_;
     };
 
     Raster(int logicalWidth, int logicalHeight, double devicePixelRatio, Pixel fill);
@@ -30,17 +65,15 @@ public:
     int Height() const { return height_; }
     double DevicePixelRatio() const { return ratio_; }
 
-    // Fills the whole image.
+    // Fills the whole image; a held square is dropped.
     void Fill(Pixel pixel);
-    // Fills the part of `area` that lies on the image. Whoever fills counts the area as changed.
+    // Fills the part of `area` that lies on the image.
     void Fill(const Rect& area, Pixel pixel);
-    // The pixels of a row of the image, which its caller counts as changed when it writes them.
-    Pixel* Row(int y) { return pixels_.data() + std::ptrdiff_t{y} * width_; }
-    // Counts an area as changed, so that the next TakeChanged includes it.
-    void Touch(const Rect& area) { changed_ = Bounding(changed_, area); }
 
-    // The square held back, if any.
-    std::optional<HeldSquare> held;
+    // Holds a square. A stroke takes the square held before back first.
+    void Hold(const HeldSquare& square);
+    // The square held, if any, which the raster then no longer fills.
+    std::optional<HeldSquare> TakeHeld() { return std::exchange(held_, std::nullopt); }
 
     // The image, complete. The view lasts until the image changes density.
     ImageView CompleteImage();
@@ -48,12 +81,13 @@ public:
     // more than that; everything, the first time.
     Rect TakeChanged();
 
-    // Moves the image to a screen of another density: each new pixel takes the colour of the old
+    // Moves the image to a screen of another density: each new pixel takes the color of the old
     // pixel under its top-left corner.
     void ChangeDensity(double devicePixelRatio);
 
 private:
-    void PaintHeld();
+    void Touch(const Rect& area) { changed_ = Bounding(changed_, area); }
+    void FillHeld();
 
     int logicalWidth_;
     int logicalHeight_;
@@ -62,6 +96,7 @@ private:
     double ratio_;
     std::vector<Pixel> pixels_;
     Rect changed_;
+    std::optional<HeldSquare> held_;
 };
 
 } // namespace vorrelin

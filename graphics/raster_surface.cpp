@@ -41,8 +41,8 @@ void RasterSurface::DrawWidth(std::int16_t pixels) {
     drawWidth_ = pixels;
 }
 
-void RasterSurface::BackColor(Colour colour) {
-    backColor_ = colour;
+void RasterSurface::BackColor(Color color) {
+    backColor_ = color;
 }
 
 void RasterSurface::Cls() {
@@ -69,8 +69,8 @@ void RasterSurface::ScaleHeight(float value) {
     scaleHeight_ = value;
 }
 
-void RasterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const Vertex ends[] = {{x1, y1, 0}, {x2, y2, colour}};
+void RasterSurface::Line(float x1, float y1, float x2, float y2, Color color) {
+    const Vertex ends[] = {{x1, y1, 0}, {x2, y2, color}};
     Polyline(ends);
 }
 

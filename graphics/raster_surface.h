@@ -14,10 +14,10 @@ namespace vorrelin {
 // coordinates stretched over all the raster's pixels, and lines stroked straight into them. A
 // line DrawWidth logical pixels wide covers round(DrawWidth·r) device pixels at a device pixel
 // ratio r. It refuses no line, so a pen hands it whole runs of them.
-class RasterSurface : public DrawingSurface {
+class RasterSurface final : public DrawingSurface {
 public:
-    // The colour the area shows until its first Cls: the usual face colour of a dialog.
-    static constexpr Colour kInitialBackColor = 0xF0F0F0;
+    // The color the area shows until its first Cls: the usual face color of a dialog.
+    static constexpr Color kInitialBackColor = 0xF0F0F0;
 
     // `present` puts the raster on screen when the program refreshes it; a surface without a
     // screen has nothing to do then.
@@ -28,15 +28,15 @@ public:
     Raster& Pixels() { return raster_; }
 
     void DrawWidth(std::int16_t pixels) override;
-    void BackColor(Colour colour) override;
+    void BackColor(Color color) override;
     void Cls() override;
     void ScaleLeft(float value) override;
     void ScaleTop(float value) override;
     void ScaleWidth(float value) override;
     void ScaleHeight(float value) override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Line(float x1, float y1, float x2, float y2, Color color) override;
     void Refresh() override;
-    bool RefusesNoLine() const override { return true; }
+    bool TakesRuns() const override { return true; }
     bool KeepsOnlyThePicture() const override { return true; }
     void Polyline(std::span<const Vertex> vertices) override;
 
@@ -48,7 +48,7 @@ public:
 private:
     Raster raster_;
     std::function<void()> present_;
-    Colour backColor_ = kInitialBackColor;
+    Color backColor_ = kInitialBackColor;
     std::int16_t drawWidth_ = 1;
     float scaleLeft_ = 0;
     float scaleTop_ = 0;

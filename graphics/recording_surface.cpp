@@ -8,7 +8,7 @@ void Replay(const SurfaceOp& op, DrawingSurface& surface) {
     case Kind::DrawWidth:
         return surface.DrawWidth(op.width);
     case Kind::BackColor:
-        return surface.BackColor(op.colour);
+        return surface.BackColor(op.color);
     case Kind::Cls:
         return surface.Cls();
     case Kind::ScaleLeft:
@@ -20,7 +20,7 @@ void Replay(const SurfaceOp& op, DrawingSurface& surface) {
     case Kind::ScaleHeight:
         return surface.ScaleHeight(op.x1);
     case Kind::Line:
-        return surface.Line(op.x1, op.y1, op.x2, op.y2, op.colour);
+        return surface.Line(op.x1, op.y1, op.x2, op.y2, op.color);
     case Kind::Refresh:
         return surface.Refresh();
     }
@@ -30,8 +30,8 @@ void RecordingSurface::DrawWidth(std::int16_t pixels) {
     sink_({.kind = SurfaceOp::Kind::DrawWidth, .width = pixels});
 }
 
-void RecordingSurface::BackColor(Colour colour) {
-    sink_({.kind = SurfaceOp::Kind::BackColor, .colour = colour});
+void RecordingSurface::BackColor(Color color) {
+    sink_({.kind = SurfaceOp::Kind::BackColor, .color = color});
 }
 
 void RecordingSurface::Cls() {
@@ -55,9 +55,9 @@ void RecordingSurface::ScaleHeight(float value) {
     Scale(SurfaceOp::Kind::ScaleHeight, value);
 }
 
-void RecordingSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+void RecordingSurface::Line(float x1, float y1, float x2, float y2, Color color) {
     sink_(
-        {.kind = SurfaceOp::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour});
+        {.kind = SurfaceOp::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
 }
 
 void RecordingSurface::Refresh() {

@@ -26,7 +26,7 @@ struct SurfaceOp {
     float y1 = 0;
     float x2 = 0;
     float y2 = 0;
-    Colour colour = 0;      // Line and BackColor
+    Color color = 0;      // Line and BackColor
     std::int16_t width = 0; // DrawWidth
 
     bool operator==(const SurfaceOp&) const = default;
@@ -45,13 +45,13 @@ public:
     explicit RecordingSurface(Sink sink) : sink_(std::move(sink)) {}
 
     void DrawWidth(std::int16_t pixels) override;
-    void BackColor(Colour colour) override;
+    void BackColor(Color color) override;
     void Cls() override;
     void ScaleLeft(float value) override;
     void ScaleTop(float value) override;
     void ScaleWidth(float value) override;
     void ScaleHeight(float value) override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Line(float x1, float y1, float x2, float y2, Color color) override;
     void Refresh() override;
 
 private:

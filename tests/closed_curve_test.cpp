@@ -23,7 +23,7 @@ struct AreaOnScreen {
 };
 
 // At unit 0 the shortcut leaves the picture, last refresh and variables all segments leave, up
-// to depth 6; at depth 14, 4^15 mod 1537 = 1309: the last dot in 1308's colour, refreshes white.
+// to depth 6; at depth 14, 4^15 mod 1537 = 1309: the last dot in 1308's color, refreshes white.
 TEST(ClosedCurve, AtUnitZeroTheShortcutLeavesWhatEverySegmentLeaves) {
     for (std::int16_t depth = 0; depth <= 6; ++depth) {
         AreaOnScreen atOnce;

@@ -11,14 +11,14 @@ namespace {
 using testing::ErrorOf;
 using testing::Recorder;
 using Point = std::pair<float, float>;
-using Procedure = void (CurveGenerator::*)();
+using Generator = CurveGenerator<DrawingSurface>;
+using Procedure = void (Generator::*)();
 
 // Runs a procedure with its own pen: the error it ends with (0 for none) and the segments' ends.
 int Draw(Procedure procedure, CurveState& state, std::vector<Point>* ends = nullptr,
          Recorder&& recorder = {}) {
     const int error = ErrorOf([&] {
-        Pen pen(state, recorder.surface);
-        CurveGenerator curve(state, pen);
+        Generator curve(state, recorder.surface);
         (curve.*procedure)();
     });
     for (const SurfaceOp& line : recorder.Lines()) {
@@ -34,20 +34,22 @@ int Draw(Procedure procedure, CurveState& state, std::vector<Point>* ends = null
 TEST(CurveGenerator, DrawsTheFourPiecesTurnedByQuarterTurns) {
     CurveState state{.Level = 2, .Step = 1};
     std::vector<Point> ends;
-    Draw(&CurveGenerator::CurveRight, state, &ends);
+    Draw(&Generator::CurveRight, state, &ends);
+    // clang-format off
     EXPECT_EQ(ends, (std::vector<Point>{{1, 1}, {3, 1}, {4, 0}, {5, 1}, {4, 2}, {4, 4}, {5, 5},
                                         {7, 5}, {8, 4}, {8, 2}, {7, 1}, {8, 0}, {9, 1}, {11, 1},
                                         {12, 0}}));
+    // clang-format on
     const struct {
         Procedure procedure;
         int xx, xy, yx, yy; // the turn: (x, y) of CurveRight becomes (xx·x + xy·y, yx·x + yy·y)
-    } turns[] = {{&CurveGenerator::CurveDown, 0, -1, 1, 0},
-                 {&CurveGenerator::CurveLeft, -1, 0, 0, -1},
-                 {&CurveGenerator::CurveUp, 0, 1, -1, 0}};
+    } turns[] = {{&Generator::CurveDown, 0, -1, 1, 0},
+                 {&Generator::CurveLeft, -1, 0, 0, -1},
+                 {&Generator::CurveUp, 0, 1, -1, 0}};
     for (std::int16_t depth = -1; depth <= 5; ++depth) {
         CurveState right{.Level = depth, .Step = 3};
         std::vector<Point> rightEnds;
-        Draw(&CurveGenerator::CurveRight, right, &rightEnds);
+        Draw(&Generator::CurveRight, right, &rightEnds);
         EXPECT_EQ(rightEnds.size(), depth <= 0 ? 0 : (std::size_t{1} << 2 * depth) - 1);
         EXPECT_EQ(right.Level, depth);
         EXPECT_EQ(right.Step, 3);
@@ -58,7 +60,8 @@ TEST(CurveGenerator, DrawsTheFourPiecesTurnedByQuarterTurns) {
             ASSERT_EQ(turnedEnds.size(), rightEnds.size()) << depth;
             for (std::size_t i = 0; i < rightEnds.size(); ++i) {
                 const auto [x, y] = rightEnds[i];
-                ASSERT_EQ(turnedEnds[i], Point(turn.xx * x + turn.xy * y, turn.yx * x + turn.yy * y))
+                ASSERT_EQ(turnedEnds[i],
+                          Point(turn.xx * x + turn.xy * y, turn.yx * x + turn.yy * y))
                     << depth << " " << i;
             }
             EXPECT_EQ(turned.Level, depth);
@@ -71,13 +74,13 @@ TEST(CurveGenerator, DrawsTheFourPiecesTurnedByQuarterTurns) {
 TEST(CurveGenerator, ARefusedSegmentLeavesLevelLoweredByTheOpenPieces) {
     CurveState whole{.Level = 3, .Step = 5};
     std::vector<Point> ends{{0, 0}};
-    Draw(&CurveGenerator::CurveUp, whole, &ends);
+    Draw(&Generator::CurveUp, whole, &ends);
     for (std::size_t failing = 0; failing + 1 < ends.size(); ++failing) {
         Recorder recorder;
         recorder.refuseKind = SurfaceOp::Kind::Line;
         recorder.refuseAt = failing + 1;
         CurveState state{.Level = 3, .Step = 5};
-        EXPECT_EQ(Draw(&CurveGenerator::CurveUp, state, nullptr, std::move(recorder)),
+        EXPECT_EQ(Draw(&Generator::CurveUp, state, nullptr, std::move(recorder)),
                   RuntimeError::kInvalidPropertyValue);
         int open = 0;
         for (std::size_t n = failing + 1; n % 4 == 0; n /= 4) {
@@ -95,13 +98,13 @@ TEST(CurveGenerator, AStepTooLongForSixteenBitsFailsAtTheSegmentThatNeedsIt) {
         Procedure procedure;
         std::int16_t step;
         Point diagonal;
-    } cases[] = {{&CurveGenerator::CurveRight, 16384, {16384, 16384}},
-                 {&CurveGenerator::CurveDown, 16384, {-16384, 16384}},
-                 {&CurveGenerator::CurveLeft, -16384, {16384, 16384}},
-                 {&CurveGenerator::CurveRight, -32768, {-32768, -32768}}};
+    } cases[] = {{&Generator::CurveRight, 16384, {16384, 16384}},
+                 {&Generator::CurveDown, 16384, {-16384, 16384}},
+                 {&Generator::CurveLeft, -16384, {16384, 16384}},
+                 {&Generator::CurveRight, -32768, {-32768, -32768}}};
     for (const auto& c : cases) {
         Recorder recorder;
-        recorder.surface.refusesNoLine = true;
+        recorder.surface.takesRuns = true;
         CurveState state{.Level = 1, .Step = c.step};
         std::vector<Point> ends;
         EXPECT_EQ(Draw(c.procedure, state, &ends, std::move(recorder)), RuntimeError::kOverflow)

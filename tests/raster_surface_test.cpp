@@ -1,4 +1,5 @@
 #include "graphics/raster_surface.h"
+#include "graphics/stamp_line.h"
 #include "support.h"
 #include "ui/headless_form.h"
 
@@ -14,13 +15,13 @@
 namespace vorrelin {
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
+constexpr Color kRed = 0x0000FF;
 constexpr Pixel kRedPixel = 0xFFFF0000;
 constexpr int kArea = 433;
 using testing::DrawingArea;
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// The pixels of one colour: how many, their bounds and, when small, their shape row by row.
+// The pixels of one color: how many, their bounds and, when small, their shape row by row.
 std::string PatchOf(RasterSurface& surface, Pixel pixel) {
     const ImageView image = surface.Pixels().CompleteImage();
     int count = 0, left = image.width, top = image.height, right = -1, bottom = -1;
@@ -33,9 +34,10 @@ std::string PatchOf(RasterSurface& surface, Pixel pixel) {
             }
         }
     }
-    std::string patch = count == 0 ? "" : std::to_string(count) + " in " + std::to_string(left) +
-                                              "," + std::to_string(top) + ".." +
-                                              std::to_string(right) + "," + std::to_string(bottom);
+    std::string patch = count == 0 ? ""
+                                   : std::to_string(count) + " in " + std::to_string(left) + "," +
+                                         std::to_string(top) + ".." + std::to_string(right) + "," +
+                                         std::to_string(bottom);
     for (int y = top; count > 0 && right - left < 8 && bottom - top < 8 && y <= bottom; ++y) {
         patch += y == top ? " " : "|";
         for (int x = left; x <= right; ++x) {
@@ -66,6 +68,7 @@ TEST(RasterSurface, DrawsLinesAsASquarePenFromEndToEnd) {
         {"through the image", {{-1e6f, 1000, 1e6f, 1000}}, "866 in 0,210..432,211"},
         {"in from the left", {{-1e6f, 0, 1e6f, 2000}}, "867 in 0,210..432,212"},
         {"in from above", {{500, -2000, 1500, 2000}}, "931 in 208,0..312,413"},
+        {"just before the left edge", {{-50, 0, -50, 1000}}, "203 in 0,9..0,211"},
         {"outside", {{-3000, -3000, -2000, 5000}, {1e30f, 1e30f, 1e38f, -1e38f}}, ""},
         {"not a line", {{kInfinity, 0, 0, 0}, {std::numeric_limits<float>::quiet_NaN(), 0, 5, 5}},
          ""}};
@@ -92,6 +95,8 @@ TEST(RasterSurface, KeepsThePictureOnAScreenOfAnotherDensity) {
     surface.Pixels().ChangeDensity(2);
     EXPECT_EQ(PatchOf(surface, kRedPixel), "16 in 18,18..21,21 ####|####|####|####");
     surface.Line(1000, 0, 1000, 0, 0x00FF00);
+    surface.DrawWidth(1); // a pen of another width paints the square held whole
+    surface.Line(0, 1000, 0, 1000, kRed);
     EXPECT_EQ(PatchOf(surface, 0xFF00FF00), "16 in 421,18..424,21 ####|####|####|####");
 }
 
@@ -108,6 +113,10 @@ TEST(RasterSurface, TellsWhatChangedSinceItWasLastAsked) {
     surface.Line(1000, 0, 1000, 0, kRed); // the pen stays on its square
     EXPECT_EQ(changed(surface), (std::array{210, 9, 212, 11}));
     EXPECT_TRUE(surface.Pixels().TakeChanged().Empty());
+    const Vertex steps[] = {{1000, 0, 0},    {995, 5, kRed},  {990, 10, kRed},
+                            {985, 15, kRed}, {990, 10, kRed}, {995, 5, kRed}};
+    surface.Polyline(steps); // a pixel down and left at each line, and back
+    EXPECT_EQ(changed(surface), (std::array{207, 9, 212, 14}));
     surface.Line(1000, 0, 1003, 0, kRed);
     surface.Cls(); // the square the pen rests on goes with the rest
     EXPECT_EQ(changed(surface), (std::array{0, 0, kArea, kArea}));
@@ -124,69 +133,27 @@ TEST(RasterSurface, RefusesAnEmptyScaleOrWidth) {
     }
 }
 
-// Stamps every pen square whole along each line's Bresenham path: what the stroke must leave,
-// though it paints each square only where the next does not cover it.
-struct StampingPainter {
-    PenPlacement pen;
-    int width;
-    std::vector<Pixel> pixels;
-
-    void Stamp(int left, int top, Pixel pixel) {
-        for (int y = std::max(top, 0); y < std::min(top + pen.side, width); ++y) {
-            for (int x = std::max(left, 0); x < std::min(left + pen.side, width); ++x) {
-                pixels[static_cast<std::size_t>(y * width + x)] = pixel;
-            }
-        }
-    }
-    void Line(const SurfaceOp& line) {
-        const auto at = [](float user, float scale, float offset) {
-            return static_cast<int>(std::floor(user * scale + offset));
-        };
-        int x = at(line.x1, pen.xScale, pen.xOffset);
-        int y = at(line.y1, pen.yScale, pen.yOffset);
-        const int xEnd = at(line.x2, pen.xScale, pen.xOffset);
-        const int yEnd = at(line.y2, pen.yScale, pen.yOffset);
-        const int dx = std::abs(xEnd - x);
-        const int dy = -std::abs(yEnd - y);
-        int error = dx + dy;
-        for (;;) {
-            Stamp(x, y, ToPixel(line.colour));
-            if (x == xEnd && y == yEnd) {
-                return;
-            }
-            const int twice = 2 * error;
-            if (twice >= dy) {
-                error += dy;
-                x += x < xEnd ? 1 : -1;
-            }
-            if (twice <= dx) {
-                error += dx;
-                y += y < yEnd ? 1 : -1;
-            }
-        }
-    }
-};
-
-// Several orders, the densest among them, with pens of 2, 3, 4 and 5 pixels.
+// Stroke steps and walks at every pen width the program's densities give (2, 3, 4 and 5 pixels,
+// and those where the width rounds), the densest order among them: the rule stamped whole leaves
+// the same picture.
 TEST(RasterSurface, LeavesWhatStampingEverySquareLeaves) {
-    for (const double ratio : {1.0, 1.5, 2.0, 2.5}) {
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
         for (const char* order : {"2", "5", "7", "9"}) {
             RasterSurface surface(kArea, kArea, ratio);
             DrawOrder(surface, order);
 
-            RasterSurface view = DrawingArea(ratio);
-            StampingPainter painter{view.Placement(), view.Pixels().Width(), {}};
-            painter.pixels.assign(static_cast<std::size_t>(painter.width * painter.width),
-                                  ToPixel(kBlack));
+            RasterSurface stamped = DrawingArea(ratio);
+            const PenPlacement pen = stamped.Placement();
             RecordingSurface lines([&](const SurfaceOp& op) {
                 if (op.kind == SurfaceOp::Kind::Line) {
-                    painter.Line(op);
+                    const Vertex ends[] = {{op.x1, op.y1, 0}, {op.x2, op.y2, op.color}};
+                    StrokeByStamping(stamped.Pixels(), pen, ends);
                 }
             });
             DrawOrder(lines, order);
             const std::span<const Pixel> drawn = surface.Pixels().CompleteImage().pixels;
-            EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), painter.pixels.begin(),
-                                   painter.pixels.end()))
+            const std::span<const Pixel> expected = stamped.Pixels().CompleteImage().pixels;
+            EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), expected.begin(), expected.end()))
                 << "order " << order << " at " << ratio;
         }
     }

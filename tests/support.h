@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curve/curve_state.h"
 #include "graphics/null_surface.h"
 #include "graphics/raster_surface.h"
 #include "graphics/recording_surface.h"
@@ -45,11 +46,14 @@ struct Recorder {
 
     struct Surface : RecordingSurface {
         using RecordingSurface::RecordingSurface;
-        bool refusesNoLine = false;
-        bool RefusesNoLine() const override { return refusesNoLine; }
+        bool takesRuns = false;
+        bool TakesRuns() const override { return takesRuns; }
     };
 
     std::vector<SurfaceOp> ops;
+    // The window's pen and counter as each operation finds them, when there is a window to watch.
+    const CurveState* window = nullptr;
+    std::vector<std::pair<double, double>> windowAt;
     std::optional<SurfaceOp::Kind> refuseKind;
     std::size_t refuseAt = 1;
     std::size_t seen = 0;
@@ -62,6 +66,9 @@ struct Recorder {
             throw std::length_error("a runaway drawing");
         }
         ops.push_back(op);
+        if (window) {
+            windowAt.emplace_back(window->CurX, window->SegmentCount);
+        }
     }};
 
     std::vector<SurfaceOp> Lines() const {
@@ -76,12 +83,10 @@ struct Recorder {
 struct CountingSurface : NullSurface {
     std::size_t lines = 0;
     bool KeepsOnlyThePicture() const override { return false; }
-    void Polyline(std::span<const Vertex> vertices) override {
-        DrawingSurface::Polyline(vertices);
-    }
+    void Polyline(std::span<const Vertex> vertices) override { DrawingSurface::Polyline(vertices); }
     float lastX = 0, lastY = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
 
-    void Line(float x1, float y1, float x2, float y2, Colour) override {
+    void Line(float x1, float y1, float x2, float y2, Color) override {
         if (lines++ == 0) {
             minX = maxX = x1;
             minY = maxY = y1;

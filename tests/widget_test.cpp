@@ -78,9 +78,9 @@ protected:
 // The window opens with the focus on the drawing area, which shows no curve yet, and Tab
 // visits the controls in the description's order; Enter and Escape in a field press nothing.
 TEST_F(WindowTest, TabVisitsTheControlsInOrderAndEnterAndEscapePressNothing) {
-    QImage faceColour = Expected("");
-    faceColour.fill(QColor(0xF0, 0xF0, 0xF0));
-    EXPECT_EQ(OnScreen(), faceColour);
+    QImage faceColor = Expected("");
+    faceColor.fill(QColor(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(OnScreen(), faceColor);
     EXPECT_EQ(window.childAt(460, 74), &window.TextBox("Text1")); // the field over its label
     for (const char* expected :
          {"Command1", "Text1", "Command2", "Command3", "Text2", "Picture1"}) {

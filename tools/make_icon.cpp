@@ -2,7 +2,7 @@
 //
 //   make-icon ICON.xpm ICON.ico [SIZE:FILE.png]...
 //
-// The .ico holds first the 16 × 16 image of 4 bits a pixel in the standard 16-colour palette,
+// The .ico holds first the 16 × 16 image of 4 bits a pixel in the standard 16-color palette,
 // with a transparency mask, as Windows programs of the kind carry; then the same enlarged by
 // whole pixels to 32, 48 and 256 pixels, so that it stays sharp on dense screens and in large
 // icon views: 32 bits a pixel with alpha, the largest as PNG, as Windows wants it. Each
@@ -28,13 +28,13 @@ namespace {
 constexpr int kSide = 16;
 constexpr std::uint32_t kTransparent = 0x00000000;
 
-// The standard 16-colour palette, in its usual order.
+// The standard 16-color palette, in its usual order.
 constexpr std::array<std::uint32_t, 16> kPalette = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-// The pixels of an XPM image, 0xAARRGGBB, with one character a pixel and colours given as
-// None or #RRGGBB: the strings of the file are its header, its colours and its rows.
+// The pixels of an XPM image, 0xAARRGGBB, with one character a pixel and colors given as
+// None or #RRGGBB: the strings of the file are its header, its colors and its rows.
 std::vector<std::uint32_t> ReadXpm(const std::string& path, int& width, int& height) {
     std::ifstream file(path);
     const std::string text{std::istreambuf_iterator<char>(file), {}};
@@ -43,20 +43,20 @@ std::vector<std::uint32_t> ReadXpm(const std::string& path, int& width, int& hei
          open = text.find('"', text.find('"', open + 1) + 1)) {
         strings.push_back(text.substr(open + 1, text.find('"', open + 1) - open - 1));
     }
-    int colours = 0;
-    if (strings.empty() || !(std::istringstream(strings[0]) >> width >> height >> colours)) {
+    int colors = 0;
+    if (strings.empty() || !(std::istringstream(strings[0]) >> width >> height >> colors)) {
         return {};
     }
     std::map<char, std::uint32_t> palette;
-    for (int i = 1; i <= colours && i < static_cast<int>(strings.size()); ++i) {
+    for (int i = 1; i <= colors && i < static_cast<int>(strings.size()); ++i) {
         const std::string& entry = strings[static_cast<std::size_t>(i)];
         const std::string value = entry.substr(entry.rfind(' ') + 1);
         palette[entry[0]] =
             value == "None" ? kTransparent : 0xFF000000 | std::stoul(value.substr(1), nullptr, 16);
     }
     std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < height && colours + 1 + y < static_cast<int>(strings.size()); ++y) {
-        for (const char c : strings[static_cast<std::size_t>(colours + 1 + y)].substr(0, width)) {
+    for (int y = 0; y < height && colors + 1 + y < static_cast<int>(strings.size()); ++y) {
+        for (const char c : strings[static_cast<std::size_t>(colors + 1 + y)].substr(0, width)) {
             pixels.push_back(palette.count(c) ? palette[c] : kTransparent);
         }
     }
@@ -64,13 +64,13 @@ std::vector<std::uint32_t> ReadXpm(const std::string& path, int& width, int& hei
                                                                      : std::vector<std::uint32_t>{};
 }
 
-int Nearest(std::uint32_t colour) {
+int Nearest(std::uint32_t color) {
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < static_cast<int>(kPalette.size()); ++i) {
         int distance = 0;
         for (const int shift : {16, 8, 0}) {
-            const int d = static_cast<int>(colour >> shift & 0xFF) -
+            const int d = static_cast<int>(color >> shift & 0xFF) -
                           static_cast<int>(kPalette[static_cast<std::size_t>(i)] >> shift & 0xFF);
             distance += d * d;
         }
@@ -108,11 +108,11 @@ std::vector<std::uint32_t> Enlarged(const std::vector<std::uint32_t>& pixels, in
     return out;
 }
 
-// One image of a .ico: its size, its colours and bits a pixel as the directory gives them, and
+// One image of a .ico: its size, its colors and bits a pixel as the directory gives them, and
 // its data.
 struct IcoImage {
     int side;
-    int colours; // in its palette; 0 for none
+    int colors; // in its palette; 0 for none
     int bitsPerPixel;
     std::string data;
 };
@@ -177,7 +177,7 @@ std::string Ico(const std::vector<IcoImage>& images) {
     for (const IcoImage& image : images) {
         out += static_cast<char>(image.side % 256); // 0 stands for 256
         out += static_cast<char>(image.side % 256);
-        out += static_cast<char>(image.colours);
+        out += static_cast<char>(image.colors);
         out += '\0';
         Put16(out, 1); // planes
         Put16(out, image.bitsPerPixel);

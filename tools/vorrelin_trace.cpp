@@ -43,7 +43,7 @@ std::string Describe(const SurfaceOp& op) {
     case Kind::DrawWidth:
         return "DrawWidth " + Text(op.width);
     case Kind::BackColor:
-        return "BackColor " + Text(op.colour);
+        return "BackColor " + Text(op.color);
     case Kind::Cls:
         return "Cls";
     case Kind::ScaleLeft:
@@ -56,7 +56,7 @@ std::string Describe(const SurfaceOp& op) {
         return "ScaleHeight " + Text(op.x1);
     case Kind::Line:
         return "Line " + Text(op.x1) + ' ' + Text(op.y1) + ' ' + Text(op.x2) + ' ' + Text(op.y2) +
-               ' ' + Text(op.colour);
+               ' ' + Text(op.color);
     case Kind::Refresh:
         return "Refresh";
     }

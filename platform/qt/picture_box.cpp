@@ -94,7 +94,7 @@ void PictureBox::FollowDensity() {
 }
 
 // The image is wrapped afresh for every paint, so that no view outlives the buffer it shows.
-// While the area has the focus, its frame is drawn in the highlight colour: the focus shows
+// While the area has the focus, its frame is drawn in the highlight color: the focus shows
 // around the picture, never on it. Qt repaints the area whenever it takes or loses the focus.
 void PictureBox::paintEvent(QPaintEvent* event) {
     pacer_.Painted();

@@ -100,7 +100,7 @@ void PictureBox::Paint() {
     }
 }
 
-// While the box has the focus, its edge is drawn in the highlight colour, round the picture and
+// While the box has the focus, its edge is drawn in the highlight color, round the picture and
 // never on it.
 void PictureBox::PaintEdge(WPARAM region) {
     DefWindowProcW(Handle(), WM_NCPAINT, region, 0);
