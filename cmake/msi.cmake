@@ -31,7 +31,7 @@ file(COPY_FILE ${VORRELIN_ICO} ${stage}/VorrelinCurve.ico)
 
 set(ENV{SOURCE_DATE_EPOCH} ${VORRELIN_SOURCE_DATE_EPOCH})
 string(TIMESTAMP source_time "%Y-%m-%d %H:%M:%S" UTC)
-set(stopped_clock ${CMAKE_COMMAND} -E env TZ=UTC faketime ${source_time})
+set(stopped_clock ${CMAKE_COMMAND} -E env TZ=UTC faketime -f ${source_time})
 execute_process(COMMAND ${stopped_clock} wixl --arch x64 --output ${VORRELIN_MSI}
                         --define Name=${name} --define Version=${VORRELIN_VERSION}
                         --define "Manufacturer=${manufacturer}"
