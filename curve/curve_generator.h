@@ -87,13 +87,14 @@ private:
 template <typename Surface>
 class CurveGenerator<Surface>::Frame {
 public:
-    [[gnu::always_inline]] explicit Frame(CurveGenerator& curve) : curve_(curve), pen_(curve.pen_) {}
+    [[gnu::always_inline]] explicit Frame(CurveGenerator& curve)
+        : curve_(curve), pen_(curve.pen_), level_(curve.pen_.Level()), h_(curve.pen_.Step()) {}
     // The pen back from the frame's hand, as the piece ends.
     [[gnu::always_inline]] void End() { pen_.Release(); }
 
     template <bool kDepthOne = false>
     [[gnu::always_inline]] void CurveUp() {
-        --Level();
+        LowerLevel();
         const std::int16_t h = Step();
         PieceUp<kDepthOne>();
         pen_.LineBy(h, -h);
@@ -102,12 +103,12 @@ public:
         PieceLeft<kDepthOne>();
         pen_.LineBy(-h, -h);
         PieceUp<kDepthOne>();
-        ++Level();
+        RaiseLevel();
     }
 
     template <bool kDepthOne = false>
     [[gnu::always_inline]] void CurveLeft() {
-        --Level();
+        LowerLevel();
         const std::int16_t h = Step();
         PieceLeft<kDepthOne>();
         pen_.LineBy(-h, -h);
@@ -116,12 +117,12 @@ public:
         PieceDown<kDepthOne>();
         pen_.LineBy(-h, h);
         PieceLeft<kDepthOne>();
-        ++Level();
+        RaiseLevel();
     }
 
     template <bool kDepthOne = false>
     [[gnu::always_inline]] void CurveDown() {
-        --Level();
+        LowerLevel();
         const std::int16_t h = Step();
         PieceDown<kDepthOne>();
         pen_.LineBy(-h, h);
@@ -130,12 +131,12 @@ public:
         PieceRight<kDepthOne>();
         pen_.LineBy(h, h);
         PieceDown<kDepthOne>();
-        ++Level();
+        RaiseLevel();
     }
 
     template <bool kDepthOne = false>
     [[gnu::always_inline]] void CurveRight() {
-        --Level();
+        LowerLevel();
         const std::int16_t h = Step();
         PieceRight<kDepthOne>();
         pen_.LineBy(h, h);
@@ -144,12 +145,16 @@ public:
         PieceUp<kDepthOne>();
         pen_.LineBy(h, -h);
         PieceRight<kDepthOne>();
-        ++Level();
+        RaiseLevel();
     }
 
 private:
-    std::int16_t& Level() { return curve_.pen_.Level(); }
-    std::int16_t Step() const { return curve_.pen_.Step(); }
+    // Level is the window's, written through to the pen at each change; the frame reads its own
+    // copy, as nothing else changes Level while the frame draws. The same holds for Step.
+    std::int16_t Level() const { return level_; }
+    void LowerLevel() { curve_.pen_.Level() = --level_; }
+    void RaiseLevel() { curve_.pen_.Level() = ++level_; }
+    std::int16_t Step() const { return h_; }
 
     // The pieces inside the piece being drawn: nothing inside a piece of depth 1.
     template <bool kDepthOne>
@@ -203,6 +208,8 @@ private:
 
     CurveGenerator& curve_;
     typename Pen<Surface>::InHand pen_;
+    std::int16_t level_;
+    const std::int16_t h_;
 };
 
 } // namespace vorrelin

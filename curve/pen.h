@@ -214,7 +214,7 @@ public:
             Release();
             RaiseOverflow();
         }
-        if (tip_.next != pen_.quietEnd_) {
+        if (tip_.next != quietEnd_) {
             tip_.x += dx;
             tip_.y += dy;
             *tip_.next++ = {static_cast<float>(tip_.x), static_cast<float>(tip_.y), *tip_.color++};
@@ -238,11 +238,14 @@ public:
         tip_.y = pen_.tip_.y;
         tip_.next = pen_.tip_.next;
         tip_.color = pen_.tip_.color;
+        quietEnd_ = pen_.quietEnd_;
     }
 
 private:
     Pen& pen_;
     PenTip tip_;
+    // Where the pen's usual segments end, as the pen had it when the tip was taken up.
+    Vertex* quietEnd_;
 };
 
 template <typename Surface>
