@@ -25,7 +25,8 @@ namespace vorrelin {
 template <typename Surface>
 class CurveGenerator {
 public:
-    CurveGenerator(CurveState& window, Surface& surface) : pen_(window, surface) {}
+    CurveGenerator(CurveState& window, Surface& surface)
+        : pen_(window, surface), step_(window.Step) {}
 
     // A single segment between pieces, drawn by the pen the pieces draw with.
     void LineBy(std::int16_t dx, std::int16_t dy) { pen_.LineBy(dx, dy); }
@@ -78,6 +79,8 @@ private:
     }
 
     Pen<Surface> pen_;
+    // The unit, which no piece changes; kept apart from Level, which every piece writes.
+    const std::int16_t step_;
 };
 
 // The four procedures as one frame runs them, with the pen in the frame's hand. A piece of depth
@@ -88,7 +91,7 @@ template <typename Surface>
 class CurveGenerator<Surface>::Frame {
 public:
     [[gnu::always_inline]] explicit Frame(CurveGenerator& curve)
-        : curve_(curve), pen_(curve.pen_), level_(curve.pen_.Level()), h_(curve.pen_.Step()) {}
+        : curve_(curve), pen_(curve.pen_), level_(curve.pen_.Level()), h_(curve.step_) {}
     // The pen back from the frame's hand, as the piece ends.
     [[gnu::always_inline]] void End() { pen_.Release(); }
 

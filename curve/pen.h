@@ -3,9 +3,11 @@
 #include "curve/curve_state.h"
 #include "graphics/drawing_surface.h"
 #include "runtime/conversions.h"
+#include "runtime/vector_state.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -72,11 +74,23 @@ inline void MoveTo(CurveState& state, double x, double y) {
     state.CurY = y;
 }
 
-// Where the pen stands and what its next usual segment takes: the point, the place of the
-// segment's end in the run, and the color of the counter as its place in the ramp's table.
+// Whole numbers up to this size are exact in a double, and so are their sums and differences.
+inline constexpr double kWholeInDouble = 4503599627370496.0; // 2^52
+
+// Whether a point lies on the grid of whole numbers that a double holds exactly, with room for
+// a color cycle of 16-bit moves.
+inline bool OnTheGrid(double x, double y) {
+    return std::abs(x) <= kWholeInDouble && std::abs(y) <= kWholeInDouble &&
+           x == static_cast<double>(static_cast<std::int64_t>(x)) &&
+           y == static_cast<double>(static_cast<std::int64_t>(y));
+}
+
+// Where the pen stands and what its next usual segment takes: the point as whole numbers, the
+// place of the segment's end in the run, and the color of the counter as its place in the ramp's
+// table. Whole numbers add exactly as the window's doubles would, and cost no vector register.
 struct PenTip {
-    double x;
-    double y;
+    std::int64_t x;
+    std::int64_t y;
     Vertex* next;
     const Color* color;
 };
@@ -125,28 +139,35 @@ private:
 
     // Brings the window's variables, as the pen keeps them, up to date with the tip.
     void Settle() {
-        state_.CurX = tip_.x;
-        state_.CurY = tip_.y;
+        if (onTheGrid_) {
+            state_.CurX = static_cast<double>(tip_.x);
+            state_.CurY = static_cast<double>(tip_.y);
+        }
         if (onTheRamp_) {
             state_.SegmentCount = static_cast<double>(tip_.color - kRamp.data());
         }
     }
 
     // Takes the point and the counter up into the tip, and with them the segments that can go
-    // before the next stop: the one that fills the run, or wraps the counter. Off the ramp
-    // every segment is a stop.
+    // before the next stop: the one that fills the run, or wraps the counter. Off the grid or
+    // off the ramp every segment is a stop.
     void Track() {
-        tip_.x = state_.CurX;
-        tip_.y = state_.CurY;
+        onTheGrid_ = OnTheGrid(state_.CurX, state_.CurY);
+        if (onTheGrid_) {
+            tip_.x = static_cast<std::int64_t>(state_.CurX);
+            tip_.y = static_cast<std::int64_t>(state_.CurY);
+        }
         quietEnd_ = tip_.next;
         if (onTheRamp_) {
             const auto count = static_cast<int>(state_.SegmentCount);
             tip_.color = kRamp.data() + count;
-            quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - tip_.next);
+            if (onTheGrid_) {
+                quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - tip_.next);
+            }
         }
     }
 
-    // A segment that fills the run or wraps the counter, or one off the ramp. Out of line, so
+    // A segment that fills the run or wraps the counter, or one off the grid or the ramp. Out of line, so
     // that the usual segment is all that LineBy leaves where it is called.
     [[gnu::noinline]] void LineByToAStop(std::int16_t dx, std::int16_t dy) {
         Settle();
@@ -167,6 +188,7 @@ private:
         if (state_.SegmentCount == 0) {
             HandOver();
             surface_.Refresh();
+            ReleaseUpperVectorHalves();
             Track();
         }
     }
@@ -189,6 +211,8 @@ private:
     // Whether the counter is a whole count 0..1536, whose color the table holds. It is from the
     // start of every drawing, and stays so once it is.
     bool onTheRamp_;
+    // Whether the point is whole, as it is in every drawing, which starts at (Step, 0).
+    bool onTheGrid_ = false;
     // The point the run starts from, then the end and color of each segment.
     std::array<Vertex, kRampLength + 1> run_;
     Vertex* const end_;
