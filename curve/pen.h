@@ -126,9 +126,8 @@ public:
     Pen& operator=(const Pen&) = delete;
     ~Pen() { HandOver(); }
 
-    // The depth and the unit of the curve being drawn.
+    // The depth of the curve being drawn.
     std::int16_t& Level() { return state_.Level; }
-    std::int16_t Step() const { return state_.Step; }
 
     // One segment from the current point, in the color of the counter before it.
     void LineBy(std::int16_t dx, std::int16_t dy);
