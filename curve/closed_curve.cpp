@@ -4,6 +4,7 @@
 #include "curve/pen.h"
 #include "graphics/raster_surface.h"
 #include "runtime/conversions.h"
+#include "runtime/vector_state.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -51,6 +52,7 @@ void DrawClosedCurve(CurveState& state, DrawingSurface& surface) {
     if (DrawOnThePoint(state, surface)) {
         return;
     }
+    ReleaseUpperVectorHalves();
     // The drawing area's own surface is drawn on with direct calls; any other through its
     // interface.
     if (auto* raster = dynamic_cast<RasterSurface*>(&surface)) {

@@ -3,6 +3,7 @@
 #include "curve/curve_state.h"
 #include "graphics/drawing_surface.h"
 #include "runtime/conversions.h"
+#include "runtime/vector_state.h"
 
 #include <algorithm>
 #include <array>
@@ -84,6 +85,16 @@ inline bool OnTheGrid(double x, double y) {
            y == static_cast<double>(static_cast<std::int64_t>(y));
 }
 
+// Where the pen stands and what its next usual segment takes: the point as whole numbers, the
+// place of the segment's end in the run, and the color of the counter as its place in the ramp's
+// table. Whole numbers add exactly as the window's doubles would, and cost no vector register.
+struct PenTip {
+    std::int64_t x;
+    std::int64_t y;
+    Vertex* next;
+    const Color* color;
+};
+
 // The pen: draws relative segments from the current point (CurX, CurY), each in the ramp color
 // of the segment counter (SegmentCount), which it then advances; each time the counter wraps to
 // 0 it refreshes the surface, so the picture so far goes on screen.
@@ -95,13 +106,15 @@ inline bool OnTheGrid(double x, double y) {
 //
 // While it draws, the pen keeps the window's variables as its own, and writes them back to the
 // window's before each hand-over and each refresh, and when it goes: wherever anything outside
-// can see them. In between they are the pen's alone, in the form that costs least: the point,
-// while it is whole, as whole numbers, which add exactly as the doubles would; the counter, while
-// it is on the ramp, as the pen's place in the ramp's table. `Surface` is the surface's own type
-// where the caller knows it, so that its calls are direct.
+// can see them. In between, the point and the counter are the pen's tip, and the tip is in the
+// hand of whoever draws (InHand): a usual segment, which neither fills the run nor wraps the
+// counter, changes the tip alone. `Surface` is the surface's own type where the caller knows it,
+// so that its calls are direct.
 template <typename Surface>
 class Pen {
 public:
+    class InHand;
+
     Pen(CurveState& window, Surface& surface)
         : window_(window), state_(window), surface_(surface),
           onTheRamp_(OnTheRamp(window.SegmentCount)),
@@ -113,66 +126,57 @@ public:
     Pen& operator=(const Pen&) = delete;
     ~Pen() { HandOver(); }
 
-    // The depth and the unit of the curve being drawn.
+    // The depth of the curve being drawn.
     std::int16_t& Level() { return state_.Level; }
-    std::int16_t Step() const { return state_.Step; }
 
-    // One segment from the current point, in the color of the counter before it. The usual
-    // segment neither fills the run nor wraps the counter, and nothing outside sees it yet.
-    void LineBy(std::int16_t dx, std::int16_t dy) {
-        if (next_ != quietEnd_) {
-            x_ += dx;
-            y_ += dy;
-            *next_++ = {static_cast<float>(x_), static_cast<float>(y_), *color_++};
-        } else {
-            LineByToAStop(dx, dy);
-        }
-    }
+    // One segment from the current point, in the color of the counter before it.
+    void LineBy(std::int16_t dx, std::int16_t dy);
 
 private:
     // A run of one segment: its start and its end.
     static constexpr std::size_t kOneSegment = 2;
 
-    // Brings the window's variables, as the pen keeps them, up to date with the usual segments.
+    // Brings the window's variables, as the pen keeps them, up to date with the tip.
     void Settle() {
         if (onTheGrid_) {
-            state_.CurX = static_cast<double>(x_);
-            state_.CurY = static_cast<double>(y_);
+            state_.CurX = static_cast<double>(tip_.x);
+            state_.CurY = static_cast<double>(tip_.y);
         }
         if (onTheRamp_) {
-            state_.SegmentCount = static_cast<double>(color_ - kRamp.data());
+            state_.SegmentCount = static_cast<double>(tip_.color - kRamp.data());
         }
     }
 
-    // Takes the point and the counter up in the form the usual segments use, and with them the
-    // segments that can go before the next stop: the one that fills the run, or wraps the
-    // counter. Off the grid or off the ramp every segment is a stop.
+    // Takes the point and the counter up into the tip, and with them the segments that can go
+    // before the next stop: the one that fills the run, or wraps the counter. Off the grid or
+    // off the ramp every segment is a stop.
     void Track() {
         onTheGrid_ = OnTheGrid(state_.CurX, state_.CurY);
         if (onTheGrid_) {
-            x_ = static_cast<std::int64_t>(state_.CurX);
-            y_ = static_cast<std::int64_t>(state_.CurY);
+            tip_.x = static_cast<std::int64_t>(state_.CurX);
+            tip_.y = static_cast<std::int64_t>(state_.CurY);
         }
-        quietEnd_ = next_;
+        quietEnd_ = tip_.next;
         if (onTheRamp_) {
             const auto count = static_cast<int>(state_.SegmentCount);
-            color_ = kRamp.data() + count;
+            tip_.color = kRamp.data() + count;
             if (onTheGrid_) {
-                quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - next_);
+                quietEnd_ += std::min<std::ptrdiff_t>(kLastRampIndex - count, end_ - 1 - tip_.next);
             }
         }
     }
 
-    // A segment that fills the run or wraps the counter, or one off the grid or the ramp. Out of
-    // line, so that the usual segment is all that LineBy leaves where it is called.
+    // A segment that fills the run or wraps the counter, or one off the grid or the ramp. Out of line, so
+    // that the usual segment is all that LineBy leaves where it is called.
     [[gnu::noinline]] void LineByToAStop(std::int16_t dx, std::int16_t dy) {
         Settle();
         const double count = state_.SegmentCount;
         const double nx = state_.CurX + dx;
         const double ny = state_.CurY + dy;
-        *next_++ = {static_cast<float>(nx), static_cast<float>(ny),
-                    onTheRamp_ ? kRamp[static_cast<std::size_t>(count)] : OffTheRampColor(count)};
-        if (next_ == end_) {
+        *tip_.next++ = {static_cast<float>(nx), static_cast<float>(ny),
+                        onTheRamp_ ? kRamp[static_cast<std::size_t>(count)]
+                                   : OffTheRampColor(count)};
+        if (tip_.next == end_) {
             HandOver();
         }
         state_.CurX = nx;
@@ -183,6 +187,7 @@ private:
         if (state_.SegmentCount == 0) {
             HandOver();
             surface_.Refresh();
+            ReleaseUpperVectorHalves();
             Track();
         }
     }
@@ -192,7 +197,7 @@ private:
     void HandOver() {
         Settle();
         window_ = state_;
-        Vertex* const last = std::exchange(next_, run_.data() + 1) - 1;
+        Vertex* const last = std::exchange(tip_.next, run_.data() + 1) - 1;
         if (last != run_.data()) {
             surface_.Polyline(std::span<const Vertex>(run_.data(), last + 1));
             run_[0] = *last;
@@ -207,15 +212,70 @@ private:
     bool onTheRamp_;
     // Whether the point is whole, as it is in every drawing, which starts at (Step, 0).
     bool onTheGrid_ = false;
-    std::int64_t x_ = 0;
-    std::int64_t y_ = 0;
     // The point the run starts from, then the end and color of each segment.
     std::array<Vertex, kRampLength + 1> run_;
-    Vertex* next_ = run_.data() + 1;
     Vertex* const end_;
-    // Where the next stop's segment goes, and the color of the next usual segment.
+    // Where the next stop's segment goes.
     Vertex* quietEnd_ = nullptr;
-    const Color* color_ = kRamp.data();
+    PenTip tip_{0, 0, run_.data() + 1, kRamp.data()};
 };
+
+// The pen in the hand of one frame of a drawing, as the frame's own value, so that the tip stays
+// where the compiler keeps it fastest while the frame draws. The tip goes back to the pen before
+// anything else can draw with the pen or fail (Release), and the frame takes it up again after
+// (Hold): so the pen always knows where it is when an error unwinds, and a frame has nothing to
+// undo on the way out.
+template <typename Surface>
+class Pen<Surface>::InHand {
+public:
+    [[gnu::always_inline]] explicit InHand(Pen& pen) : pen_(pen) { Hold(); }
+
+    // A segment of a move that must fit 16 bits: one that does not raises the overflow error,
+    // the segment undrawn.
+    [[gnu::always_inline]] void LineBy(int dx, int dy) {
+        if (!Fits16(dx) || !Fits16(dy)) {
+            Release();
+            RaiseOverflow();
+        }
+        if (tip_.next != quietEnd_) {
+            tip_.x += dx;
+            tip_.y += dy;
+            *tip_.next++ = {static_cast<float>(tip_.x), static_cast<float>(tip_.y), *tip_.color++};
+        } else {
+            Release();
+            pen_.LineByToAStop(static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy));
+            Hold();
+        }
+    }
+
+    // Member by member, as the frame holds the tip: a copy in wider pieces would make the next
+    // frame's loads wait on stores of another width.
+    [[gnu::always_inline]] void Release() {
+        pen_.tip_.x = tip_.x;
+        pen_.tip_.y = tip_.y;
+        pen_.tip_.next = tip_.next;
+        pen_.tip_.color = tip_.color;
+    }
+    [[gnu::always_inline]] void Hold() {
+        tip_.x = pen_.tip_.x;
+        tip_.y = pen_.tip_.y;
+        tip_.next = pen_.tip_.next;
+        tip_.color = pen_.tip_.color;
+        quietEnd_ = pen_.quietEnd_;
+    }
+
+private:
+    Pen& pen_;
+    PenTip tip_;
+    // Where the pen's usual segments end, as the pen had it when the tip was taken up.
+    Vertex* quietEnd_;
+};
+
+template <typename Surface>
+void Pen<Surface>::LineBy(std::int16_t dx, std::int16_t dy) {
+    InHand pen(*this);
+    pen.LineBy(dx, dy);
+    pen.Release();
+}
 
 } // namespace vorrelin
