@@ -91,7 +91,7 @@ template <typename Surface>
 class CurveGenerator<Surface>::Frame {
 public:
     [[gnu::always_inline]] explicit Frame(CurveGenerator& curve)
-        : curve_(curve), pen_(curve.pen_), level_(curve.pen_.Level()), h_(curve.step_) {}
+        : curve_(curve), pen_(curve.pen_), level_(curve.pen_.Level()), step_(curve.step_) {}
     // The pen back from the frame's hand, as the piece ends.
     [[gnu::always_inline]] void End() { pen_.Release(); }
 
@@ -157,7 +157,7 @@ private:
     std::int16_t Level() const { return level_; }
     void LowerLevel() { curve_.pen_.Level() = --level_; }
     void RaiseLevel() { curve_.pen_.Level() = ++level_; }
-    std::int16_t Step() const { return h_; }
+    std::int16_t Step() const { return step_; }
 
     // The pieces inside the piece being drawn: nothing inside a piece of depth 1.
     template <bool kDepthOne>
@@ -212,7 +212,7 @@ private:
     CurveGenerator& curve_;
     typename Pen<Surface>::InHand pen_;
     std::int16_t level_;
-    const std::int16_t h_;
+    const std::int16_t step_;
 };
 
 } // namespace vorrelin
