@@ -166,8 +166,8 @@ private:
         }
     }
 
-    // A segment that fills the run or wraps the counter, or one off the grid or the ramp. Out of line, so
-    // that the usual segment is all that LineBy leaves where it is called.
+    // A segment that fills the run or wraps the counter, or one off the grid or the ramp. Out of
+    // line, so that the usual segment is all that LineBy leaves where it is called.
     [[gnu::noinline]] void LineByToAStop(std::int16_t dx, std::int16_t dy) {
         Settle();
         const double count = state_.SegmentCount;
